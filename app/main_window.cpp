@@ -1,0 +1,168 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <memory>
+
+#include "app/controls.h"
+#include "app/handles.h"
+#include "app/help_window.h"
+#include "app/layout.h"
+#include "app/lifetime.h"
+#include "app/notice_text.h"
+#include "app/picture_box.h"
+#include "app/resources.h"
+#include "app/web_browser.h"
+
+namespace app {
+
+namespace {
+
+struct MainWindowState {
+    FontSet fonts;
+    OwnedMenu skinMenu;
+    COLORREF editorText = 0x000000;
+};
+
+MainWindowState* stateOf(HWND hwnd) { return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+
+OwnedMenu buildSkinMenu() {
+    OwnedMenu bar(CreateMenu());
+    HMENU items = CreatePopupMenu();
+    for (const MenuEntry& e : skinMenuEntries()) AppendMenuA(items, MF_STRING, e.command, e.text);
+    AppendMenuA(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(items), kSkinMenuTitle);
+    return bar;
+}
+
+RECT childRect(HWND child) {
+    RECT rc;
+    GetWindowRect(child, &rc);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+void createTabControl(HWND hwnd, MainWindowState& state, const ControlSpec& spec) {
+    ControlContext context{hwnd, &state.fonts, RECT{}, RECT{}};
+    HWND tab = createControl(context, spec, true);
+    int index = 0;
+    for (const char* title : pageTitles()) {
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(title);
+        SendMessageA(tab, TCM_INSERTITEMA, index++, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void createControls(HWND hwnd, MainWindowState& state) {
+    auto specs = mainWindowControls();
+    createTabControl(hwnd, state, specs.front());
+    HWND tab = GetDlgItem(hwnd, ctl::转换框);
+
+    ControlContext context{hwnd, &state.fonts, childRect(tab), RECT{}};
+    // The display area below the headers is where page positions start.
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&context.pageArea));
+
+    for (const ControlSpec& spec : specs.subspan(1)) {
+        HWND child = createControl(context, spec, spec.page <= 1);
+        if (spec.id == ctl::分组框1) context.groupRect = childRect(child);
+        if (spec.kind == ControlKind::Browser) clipBrowserHost(child, context.pageArea);
+    }
+
+    SetWindowTextA(GetDlgItem(hwnd, ctl::公告框), noticeText());
+    setPicture(GetDlgItem(hwnd, ctl::头像), carriedBytes("AVATAR"));
+
+    // The containers lie behind the controls they place; the player notice
+    // lies in front of the player.
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    SetWindowPos(GetDlgItem(hwnd, ctl::启用提示), HWND_TOP, 0, 0, 0, 0, flags);
+    SetWindowPos(GetDlgItem(hwnd, ctl::分组框1), HWND_BOTTOM, 0, 0, 0, 0, flags);
+    SetWindowPos(tab, HWND_BOTTOM, 0, 0, 0, 0, flags);
+}
+
+LRESULT onControlColour(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto dc = reinterpret_cast<HDC>(wp);
+    auto control = reinterpret_cast<HWND>(lp);
+    const ControlSpec* spec = findControlSpec(GetDlgCtrlID(control));
+    if (msg == WM_CTLCOLOREDIT && spec && spec->background == 0xFFFFFF) {
+        if (spec->id == ctl::编辑器) SetTextColor(dc, stateOf(hwnd)->editorText);
+        SetBkColor(dc, 0xFFFFFF);
+        return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void onCommand(HWND, WPARAM wp) {
+    if (LOWORD(wp) == ctl::背景音乐帮助 && HIWORD(wp) == BN_CLICKED) openHelpPicture();
+}
+
+LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lp);
+    if (header->idFrom == ctl::转换框 && header->code == TCN_SELCHANGE) {
+        int selected = static_cast<int>(SendMessageA(header->hwndFrom, TCM_GETCURSEL, 0, 0));
+        showPage(hwnd, selected + 1);
+    }
+    return DefWindowProcA(hwnd, WM_NOTIFY, wp, lp);
+}
+
+LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    MainWindowState* state = stateOf(hwnd);
+    switch (msg) {
+    case WM_CREATE:
+        state = new MainWindowState;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+        state->skinMenu = buildSkinMenu();
+        createControls(hwnd, *state);
+        ownWindowCreated();
+        return 0;
+    case WM_COMMAND:        onCommand(hwnd, wp); return 0;
+    case WM_NOTIFY:         return onNotify(hwnd, wp, lp);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC: if (state) return onControlColour(hwnd, msg, wp, lp); break;
+    case WM_DESTROY:        ownWindowDestroyed(); return 0;
+    case WM_NCDESTROY:
+        delete state;
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        break;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+bool registerMainWindowClass(HINSTANCE instance) {
+    if (!registerControlClasses(instance) || !registerHelpWindowClass(instance)) return false;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_DBLCLKS;
+    wc.lpfnWndProc = mainWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "DEFAULT_ICON");
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainWindowClass;
+    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+HWND createMainWindow(HINSTANCE instance) {
+    POINT origin = centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kMainWidth, kMainHeight);
+    // No caption, border or system menu: the skin engine draws the frame.
+    return CreateWindowExA(WS_EX_APPWINDOW, kMainWindowClass, kMainTitle, WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX,
+                           origin.x, origin.y, kMainWidth, kMainHeight, nullptr, nullptr, instance, nullptr);
+}
+
+void showPage(HWND mainWindow, int page) {
+    HWND tab = GetDlgItem(mainWindow, ctl::转换框);
+    if (static_cast<int>(SendMessageA(tab, TCM_GETCURSEL, 0, 0)) != page - 1)
+        SendMessageA(tab, TCM_SETCURSEL, page - 1, 0);
+    for (const ControlSpec& spec : mainWindowControls()) {
+        if (spec.page == 0) continue;
+        // Controls that have been removed (the player notice) stay removed.
+        if (HWND child = GetDlgItem(mainWindow, spec.id)) ShowWindow(child, spec.page == page ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+HMENU skinMenu(HWND mainWindow) {
+    MainWindowState* state = stateOf(mainWindow);
+    return state ? state->skinMenu.get() : nullptr;
+}
+
+}  // namespace app

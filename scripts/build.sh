@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds the program and its tests in BUILD_DIR (default: build/).
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+
+bash "$ROOT/scripts/install-packages.sh"
+if [ ! -f "$BUILD_DIR/build.ninja" ]; then
+  cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/toolchain-mingw-i686.cmake" "$@"
+fi
+cmake --build "$BUILD_DIR"

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the program and runs it under Wine.  On a desktop (DISPLAY set) the
+# window stays until you close it.  Without a display it runs for a few
+# seconds on a virtual one, saves a screenshot of the screen and prints its path.
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+SECONDS_SHOWN="${SECONDS_SHOWN:-6}"
+
+bash "$ROOT/scripts/build.sh"
+# shellcheck source=scripts/wine-env.sh
+source "$ROOT/scripts/wine-env.sh"
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  wine_env_up 0
+  wine "$BUILD_DIR/bin/LumoBox.exe"
+  exit 0
+fi
+
+wine_env_up 1
+wine "$BUILD_DIR/bin/LumoBox.exe" </dev/null >/dev/null 2>&1 &
+sleep "$SECONDS_SHOWN"
+shot="$BUILD_DIR/screenshot.png"
+/usr/bin/import -window root "$shot"
+echo "$shot"

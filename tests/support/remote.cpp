@@ -1,0 +1,177 @@
+#include "tests/support/remote.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace remote {
+
+std::string programPath() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    s.resize(s.find_last_of("\\/") + 1);
+    return s + "LumoBox.exe";
+}
+
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start > timeoutMs) return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(20);
+    }
+}
+
+Program::~Program() {
+    if (info_.hProcess) {
+        if (running()) {
+            TerminateProcess(info_.hProcess, 1);
+            WaitForSingleObject(info_.hProcess, 5000);
+        }
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+}
+
+bool Program::start(const std::string& commandLine) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string line = "\"" + commandLine + "\"";
+    return CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &info_) != 0;
+}
+
+HWND Program::findWindow(const char* cls) const {
+    for (HWND w = FindWindowExA(nullptr, nullptr, cls, nullptr); w; w = FindWindowExA(nullptr, w, cls, nullptr)) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(w, &pid);
+        if (pid == info_.dwProcessId && IsWindowVisible(w)) return w;
+    }
+    return nullptr;
+}
+
+HWND Program::waitForWindow(const char* cls, DWORD timeoutMs) const {
+    HWND found = nullptr;
+    waitUntil([&] { return (found = findWindow(cls)) != nullptr || !running(); }, timeoutMs);
+    return found;
+}
+
+bool Program::running() const {
+    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::waitForExit(DWORD timeoutMs) const {
+    return waitUntil([&] { return !running(); }, timeoutMs);
+}
+
+RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
+    : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+
+RemoteBuffer::~RemoteBuffer() {
+    if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+}
+
+bool RemoteBuffer::write(const void* data, size_t size, size_t offset) const {
+    return WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr) != 0;
+}
+
+bool RemoteBuffer::read(void* data, size_t size, size_t offset) const {
+    return ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr) != 0;
+}
+
+std::string windowText(HWND w) {
+    char buf[2048] = {};
+    SendMessageA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf));
+    return buf;
+}
+
+std::string className(HWND w) {
+    char buf[256] = {};
+    GetClassNameA(w, buf, sizeof buf);
+    return buf;
+}
+
+RECT rectInParent(HWND child) {
+    RECT rc;
+    GetWindowRect(child, &rc);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
+}
+
+std::vector<std::string> comboItems(HWND combo) {
+    // Asked in UTF-16: the system marshals this message's text reliably only
+    // in its wide form across processes.
+    std::vector<std::string> items;
+    auto count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t wide[256] = {};
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char text[512] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text - 1, nullptr, nullptr);
+        items.emplace_back(text);
+    }
+    return items;
+}
+
+std::string tabItemText(HANDLE process, HWND tab, int index) {
+    char text[128] = {};
+    RemoteBuffer buffer(process, sizeof(TCITEMA) + sizeof text);
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = static_cast<char*>(buffer.address()) + sizeof(TCITEMA);
+    item.cchTextMax = sizeof text;
+    buffer.write(&item, sizeof item);
+    SendMessageA(tab, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(buffer.address()));
+    buffer.read(text, sizeof text - 1, sizeof(TCITEMA));
+    return text;
+}
+
+RECT tabItemRect(HANDLE process, HWND tab, int index) {
+    RECT rc{};
+    RemoteBuffer buffer(process, sizeof rc);
+    SendMessageA(tab, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(buffer.address()));
+    buffer.read(&rc, sizeof rc);
+    return rc;
+}
+
+RECT tabDisplayArea(HANDLE process, HWND tab) {
+    RECT rc = rectInParent(tab);
+    RemoteBuffer buffer(process, sizeof rc);
+    buffer.write(&rc, sizeof rc);
+    SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(buffer.address()));
+    buffer.read(&rc, sizeof rc);
+    return rc;
+}
+
+void moveMouse(int x, int y) {
+    SetCursorPos(x, y);
+    Sleep(50);
+}
+
+void click(int x, int y) {
+    moveMouse(x, y);
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in[0], sizeof(INPUT));
+    Sleep(50);
+    SendInput(1, &in[1], sizeof(INPUT));
+    Sleep(100);
+}
+
+void clickClientRect(HWND w, const RECT& r) {
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(w, &p);
+    click(p.x, p.y);
+}
+
+void clickWindow(HWND w) {
+    RECT rc;
+    GetWindowRect(w, &rc);
+    click((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+}
+
+}  // namespace remote

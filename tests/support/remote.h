@@ -1,0 +1,71 @@
+#pragma once
+// Driving and inspecting the real program from a second process.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace remote {
+
+// The program's executable, next to the test executable.
+std::string programPath();
+
+// Pumps this thread's messages until the condition holds or the time is up.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+// A started copy of the program; ends it on destruction if it still runs.
+class Program {
+public:
+    Program() = default;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    ~Program();
+
+    bool start(const std::string& commandLine = programPath());
+    // The first visible top-level window of the given class owned by this
+    // process; 0 when none appears in time.
+    HWND waitForWindow(const char* className, DWORD timeoutMs = 20000) const;
+    HWND findWindow(const char* className) const;
+    bool running() const;
+    bool waitForExit(DWORD timeoutMs = 10000) const;
+    DWORD id() const { return info_.dwProcessId; }
+    HANDLE handle() const { return info_.hProcess; }
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+// A block of memory inside another process, for messages that carry pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t size);
+    ~RemoteBuffer();
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    void* address() const { return address_; }
+    bool write(const void* data, size_t size, size_t offset = 0) const;
+    bool read(void* data, size_t size, size_t offset = 0) const;
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+std::string windowText(HWND w);
+std::string className(HWND w);
+// A child's rectangle in its parent's client coordinates.
+RECT rectInParent(HWND child);
+std::vector<std::string> comboItems(HWND combo);
+std::string tabItemText(HANDLE process, HWND tab, int index);
+RECT tabItemRect(HANDLE process, HWND tab, int index);
+RECT tabDisplayArea(HANDLE process, HWND tab);
+
+// Real mouse input at a screen point.
+void moveMouse(int x, int y);
+void click(int x, int y);
+// Clicks the centre of a window, or of a rectangle in its client coordinates.
+void clickWindow(HWND w);
+void clickClientRect(HWND w, const RECT& clientRect);
+
+}  // namespace remote
