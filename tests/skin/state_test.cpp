@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "skin/window/colour.h"
+#include "skin/window/memory_dc.h"
+#include "skin/window/property_keys.h"
+#include "skin/window/settings.h"
+#include "skin/window/window_record.h"
+
+namespace {
+
+using namespace skin;
+
+int propOf(HWND w, const char* key) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(w, key))); }
+void setProp(HWND w, const char* key, int v) { SetPropA(w, key, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(v))); }
+
+TEST(Colour, ConversionsSwapRedAndBlueAndCarryAlpha) {
+    static_assert(toArgb(0x00FFFFFF, 150) == 0x96FFFFFF);
+    static_assert(toArgb(0x000000FF) == 0xFFFF0000);
+    static_assert(toArgb(0xAB123456, 0) == 0x00563412);  // the top byte of a COLORREF is ignored
+    int alpha = -1;
+    EXPECT_EQ(toColorref(0x96FFFFFF, &alpha), 0x00FFFFFFu);
+    EXPECT_EQ(alpha, 150);
+    EXPECT_EQ(toColorref(0x80112233, &alpha), 0x00332211u);
+    EXPECT_EQ(alpha, 0x80);
+    for (COLORREF c : {0x000000u, 0x123456u, 0xDDCA22u, 0xFFFFFFu}) EXPECT_EQ(toColorref(toArgb(c, 7)), c);
+}
+
+TEST(Settings, StartWithTheirInitialValues) {
+    resetSettings();
+    const SkinSettings& s = settings();
+    EXPECT_EQ(s.accentColour, 0xDDCA22u);
+    EXPECT_EQ(s.backgroundColour, 0u);
+    EXPECT_TRUE(s.backgroundPicture.empty());
+    EXPECT_EQ(s.placementMode, 0);
+    EXPECT_EQ(s.controlSkinning, 1);
+    EXPECT_EQ(s.veilAlpha, 160);
+    EXPECT_EQ(s.transparentLists, 0);
+    EXPECT_EQ(s.trackbarPanel, 1);
+    EXPECT_EQ(s.hoverOutline, 1);
+}
+
+TEST(MemoryDcRegister, ReleasesOnlyWhatItRegistered) {
+    releaseAllMemoryDcs();
+    EXPECT_FALSE(releaseMemoryDc(nullptr));
+    HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_FALSE(releaseMemoryDc(reinterpret_cast<HDC>(w)));
+    HDC unregistered = CreateCompatibleDC(nullptr);
+    EXPECT_FALSE(releaseMemoryDc(unregistered));
+    EXPECT_EQ(GetObjectType(unregistered), static_cast<DWORD>(OBJ_MEMDC));  // left alone
+    DeleteDC(unregistered);
+    DestroyWindow(w);
+
+    HDC canvas = newMemoryCanvas(4, 3);
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(registeredMemoryDcCount(), 1);
+    auto bitmap = static_cast<HBITMAP>(GetCurrentObject(canvas, OBJ_BITMAP));
+    BITMAP bm{};
+    ASSERT_EQ(GetObjectA(bitmap, sizeof bm, &bm), static_cast<int>(sizeof bm));
+    EXPECT_EQ(bm.bmWidth, 4);
+    EXPECT_EQ(bm.bmHeight, 3);
+    EXPECT_EQ(bm.bmBitsPixel, 32);
+    EXPECT_EQ(GetPixel(canvas, 3, 2) & 0xFFFFFF, 0u);
+
+    // Remembering the same context again updates its entry instead of adding one.
+    HBITMAP second = createDib32(2, 2);
+    HGDIOBJ first = SelectObject(canvas, second);
+    DeleteObject(first);
+    HDC probe = CreateCompatibleDC(nullptr);
+    HGDIOBJ stock = GetCurrentObject(probe, OBJ_BITMAP);  // the shared 1 x 1 default bitmap
+    DeleteDC(probe);
+    rememberMemoryDc(canvas, second, stock);
+    EXPECT_EQ(registeredMemoryDcCount(), 1);
+
+    EXPECT_TRUE(releaseMemoryDc(canvas));
+    EXPECT_EQ(registeredMemoryDcCount(), 0);
+    EXPECT_EQ(GetObjectType(second), 0u);  // the bitmap went with the context
+    EXPECT_FALSE(releaseMemoryDc(canvas));
+}
+
+class Records : public ::testing::Test {
+protected:
+    void TearDown() override {
+        clearWindowRecords();
+        for (HWND w : windows) DestroyWindow(w);
+    }
+    HWND newWindow(HWND parent = nullptr) {
+        HWND w = CreateWindowExA(0, "STATIC", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent, nullptr,
+                                 nullptr, nullptr);
+        windows.push_back(w);
+        return w;
+    }
+    int skin(HWND w) {
+        WindowRecord r;
+        r.hwnd = w;
+        int index = addWindowRecord(std::move(r));
+        setProp(w, keys::kIndex, index);
+        return index;
+    }
+    std::vector<HWND> windows;
+};
+
+TEST_F(Records, LookupsAnswerZeroForUnknownWindows) {
+    HWND a = newWindow(), stranger = newWindow();
+    EXPECT_EQ(skin(a), 1);
+    EXPECT_EQ(windowIndexOf(a), 1);
+    EXPECT_EQ(findWindowRecord(a), 1);
+    EXPECT_EQ(windowIndexOf(stranger), 0);
+    EXPECT_EQ(findWindowRecord(stranger), 0);
+    EXPECT_EQ(findWindowRecord(nullptr), 0);
+    setProp(stranger, keys::kIndex, 7);  // stale index beyond the list
+    EXPECT_EQ(windowIndexOf(stranger), 0);
+    EXPECT_EQ(record(1).hwnd, a);
+}
+
+TEST_F(Records, NewRecordsStartWithOneEmptyItemPerControlList) {
+    WindowRecord r;
+    for (ControlList* list : r.controlLists()) {
+        ASSERT_EQ(list->size(), 1u);
+        EXPECT_EQ(list->front().hwnd, nullptr);
+    }
+    EXPECT_EQ(r.controlLists().size(), 12u);
+    EXPECT_EQ(r.needsCompose, 1);
+    EXPECT_EQ(r.tintColour, -1);
+    EXPECT_EQ(r.titleHaloColour, 0x808080);
+}
+
+TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
+    HWND first = newWindow(), second = newWindow(), third = newWindow();
+    skin(first);
+    skin(second);
+    skin(third);
+    HWND button = newWindow(second), toolbar = newWindow(second), thirdEdit = newWindow(third);
+    record(2).buttons.push_back({button, nullptr});
+    setProp(button, keys::kOwnerIndex, 2);
+    record(2).toolbars.push_back({toolbar, nullptr});
+    setProp(toolbar, keys::kToolbarOwnerIndex, 2);
+    record(3).edits.push_back({thirdEdit, nullptr});
+    setProp(thirdEdit, keys::kOwnerIndex, 3);
+
+    removeWindowRecord(1);
+    ASSERT_EQ(windowRecords().size(), 2u);
+    EXPECT_EQ(record(1).hwnd, second);
+    EXPECT_EQ(record(2).hwnd, third);
+    EXPECT_EQ(propOf(second, keys::kIndex), 1);
+    EXPECT_EQ(propOf(third, keys::kIndex), 2);
+    EXPECT_EQ(propOf(button, keys::kOwnerIndex), 1);
+    EXPECT_EQ(propOf(toolbar, keys::kToolbarOwnerIndex), 1);
+    EXPECT_EQ(propOf(toolbar, keys::kOwnerIndex), 0);
+    EXPECT_EQ(propOf(thirdEdit, keys::kOwnerIndex), 2);
+
+    removeWindowRecord(0);  // out of range: nothing happens
+    removeWindowRecord(3);
+    EXPECT_EQ(windowRecords().size(), 2u);
+}
+
+}  // namespace
