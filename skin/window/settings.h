@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <windows.h>
 
 #include "skin/window/skin_types.h"
@@ -36,6 +37,13 @@ enum PlacementMode : int {
 };
 
 SkinSettings& settings();
+
+// The application's choices for the control engine: the control-skinning
+// switch, the veil alpha over list-like controls (160 when not given) and the
+// trackbar panel (on when not given).  Giving a veil alpha is what turns the
+// transparent lists, and the colour answers to the controls, on.
+void setSkinOptions(int controlSkinning, std::optional<int> veilAlpha = std::nullopt,
+                    std::optional<int> trackbarPanel = std::nullopt);
 
 // Back to the initial values (start-up, and tests).
 void resetSettings();

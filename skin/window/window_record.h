@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "skin/window/skin_types.h"
+#include "skin/window/tooltip.h"
 
 namespace skin {
 
@@ -49,7 +50,7 @@ struct AnchoredChild {
 };
 
 // What every item of every control list begins with.  Each list starts with
-// one zero-filled item, so real controls sit at slots 2 and up.
+// one zero-filled item, which the first control registered takes over.
 struct ControlItem {
     HWND hwnd = nullptr;
     WNDPROC previousProcedure = nullptr;
@@ -100,6 +101,7 @@ struct WindowRecord {
     int hoveredButton = 0;
     int hotKindCode = 0;
     Callback helpCallback, menuCallback, closeQueryCallback;
+    ToolTip captionTips;
     int barHeight = 0;
     IntRect barRect;
     std::vector<BarItem> barItems;

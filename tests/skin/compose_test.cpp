@@ -1,0 +1,303 @@
+// The composed window image, read back from the record's background surface.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "gfx/graphics.h"
+#include "gfx/image.h"
+#include "gfx/startup.h"
+#include "skin/window/colour.h"
+#include "skin/window/compose.h"
+#include "skin/window/global_skin.h"
+#include "skin/window/memory_dc.h"
+#include "skin/window/property_keys.h"
+#include "skin/window/settings.h"
+#include "skin/window/skin_picture.h"
+#include "skin/window/window_record.h"
+#include "tests/support/gdi_count.h"
+
+namespace {
+
+using namespace skin;
+
+constexpr int kW = 300, kH = 200;
+
+Bytes carried(const char* name) {
+    HMODULE m = GetModuleHandleA(nullptr);
+    HRSRC info = FindResourceA(m, name, MAKEINTRESOURCEA(10));
+    if (!info) return {};
+    auto* data = static_cast<const BYTE*>(LockResource(LoadResource(m, info)));
+    return Bytes(data, data + SizeofResource(m, info));
+}
+
+// A PNG whose left half is one colour and right half another, to tell a
+// mirrored copy from a plain one.
+Bytes twoColourPng(int w, int h, gfx::ARGB left, gfx::ARGB right) {
+    gfx::Bitmap b = gfx::Bitmap::create(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) b.setPixel(x, y, x < w / 2 ? left : right);
+    return b.saveToBytes("{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}");
+}
+
+int distance(COLORREF a, COLORREF b) {
+    return std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b)) +
+           std::abs(GetBValue(a) - GetBValue(b));
+}
+
+#define EXPECT_NEAR_COLOUR(actual, expected, tolerance) \
+    EXPECT_LE(distance((actual), (expected)), (tolerance)) << std::hex << (actual) << " vs " << (expected)
+
+constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kGrey = RGB(64, 64, 64);
+
+class Compose : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { gfx::startup(token); }
+    static void TearDownTestSuite() { gfx::shutdown(token); }
+
+    void SetUp() override {
+        resetSettings();
+        settings().backgroundColour = kGrey;
+        window = CreateWindowExA(0, "STATIC", "Title", WS_POPUP | WS_VISIBLE, 50, 50, kW, kH, nullptr, nullptr,
+                                 nullptr, nullptr);
+        WindowRecord r;
+        r.hwnd = window;
+        r.framed = 0;
+        r.buttonBlockWidth = 95;
+        index = addWindowRecord(std::move(r));
+        SetPropA(window, keys::kIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
+    }
+    void TearDown() override {
+        releaseRecordSurfaces(index);
+        DestroyWindow(window);
+        clearWindowRecords();
+        releaseAllMemoryDcs();
+        resetSettings();
+    }
+    WindowRecord& rec() { return record(index); }
+    COLORREF at(int x, int y) { return GetPixel(rec().backgroundSurface, x, y); }
+    void withPicture(const Bytes& png, int mode) {
+        settings().backgroundPicture = png;
+        settings().placementMode = mode;
+    }
+
+    static inline ULONG_PTR token = 0;
+    HWND window = nullptr;
+    int index = 0;
+};
+
+TEST_F(Compose, MirroredTilesRepeatAcrossTheTopWithEverySecondCopyFlipped) {
+    withPicture(twoColourPng(20, 30, 0xFFFF0000, 0xFF00FF00), kPlaceMirroredTiles);
+    composeWindowSkin(index, false);
+    ASSERT_NE(rec().backgroundSurface, nullptr);
+    for (int copy = 0; copy < 14; ++copy) {
+        bool mirrored = copy % 2 == 1;
+        int x = copy * 20;
+        EXPECT_NEAR_COLOUR(at(x + 3, 10), mirrored ? kGreen : kRed, 30) << copy;
+        EXPECT_NEAR_COLOUR(at(x + 16, 10), mirrored ? kRed : kGreen, 30) << copy;
+    }
+    EXPECT_EQ(at(150, 60), kGrey);  // below the strip: the background colour
+    EXPECT_EQ(rec().composedWidth, kW);
+    EXPECT_EQ(rec().composedHeight, kH);
+    EXPECT_EQ(rec().needsCompose, 0);
+}
+
+TEST_F(Compose, PlacementModesPutThePictureWhereTheySay) {
+    Bytes wide = twoColourPng(400, 40, 0xFFFF0000, 0xFF00FF00);
+    withPicture(wide, kPlaceTopRight);  // wider than the window: starts at x = -100
+    composeWindowSkin(index, false);
+    EXPECT_NEAR_COLOUR(at(0, 10), kRed, 30);     // picture column 100
+    EXPECT_NEAR_COLOUR(at(99, 10), kRed, 30);    // column 199
+    EXPECT_NEAR_COLOUR(at(101, 10), kGreen, 30); // column 201
+    EXPECT_EQ(at(10, 50), kGrey);
+
+    Bytes small = twoColourPng(40, 20, 0xFFFF0000, 0xFF00FF00);
+    withPicture(small, kPlaceTopLeft);
+    composeWindowSkin(index, false);
+    EXPECT_NEAR_COLOUR(at(5, 5), kRed, 30);
+    EXPECT_NEAR_COLOUR(at(35, 5), kGreen, 30);
+    EXPECT_EQ(at(45, 5), kGrey);
+
+    withPicture(small, kPlaceCentred);  // at (130, 90)
+    composeWindowSkin(index, false);
+    EXPECT_NEAR_COLOUR(at(135, 100), kRed, 30);
+    EXPECT_NEAR_COLOUR(at(165, 100), kGreen, 30);
+    EXPECT_EQ(at(125, 100), kGrey);
+    EXPECT_EQ(at(135, 85), kGrey);
+
+    withPicture(small, kPlaceStretched);
+    composeWindowSkin(index, false);
+    EXPECT_NEAR_COLOUR(at(30, 180), kRed, 30);  // the picture's edges blend when stretched
+    EXPECT_NEAR_COLOUR(at(270, 20), kGreen, 30);
+    EXPECT_NEAR_COLOUR(at(140, 100), kRed, 30);
+    EXPECT_NEAR_COLOUR(at(160, 100), kGreen, 30);
+
+    withPicture(small, 9);  // an unknown mode draws nothing
+    composeWindowSkin(index, false);
+    EXPECT_EQ(at(5, 5), kGrey);
+}
+
+TEST_F(Compose, TintAndGlossShareTheWindowByTheCaptionBand) {
+    rec().captionGloss = 1;
+    rec().tintColour = RGB(0, 0, 200);
+    rec().tintAlpha = 255;
+    composeWindowSkin(index, false);
+    const int caption = rec().captionHeight;
+    EXPECT_NEAR_COLOUR(at(150, caption + 2), RGB(0, 0, 200), 3);
+    EXPECT_NEAR_COLOUR(at(150, kH - 2), RGB(0, 0, 200), 3);
+    // The gloss runs from a faint tint at the top to the full tint at the bottom of the band.
+    EXPECT_GT(distance(at(150, 1), RGB(0, 0, 200)), 100);
+    EXPECT_LT(distance(at(150, caption - 1), RGB(0, 0, 200)), 30);
+
+    rec().tintColour = -1;  // no tint: a white gloss brightens the band
+    composeWindowSkin(index, false);
+    EXPECT_GT(GetRValue(at(150, 1)), 64 + 60);
+    EXPECT_EQ(at(150, caption + 5), kGrey);
+
+    rec().captionGloss = 0;
+    rec().tintColour = RGB(0, 0, 200);
+    composeWindowSkin(index, false);  // without the gloss the tint covers everything
+    EXPECT_NEAR_COLOUR(at(150, 1), RGB(0, 0, 200), 3);
+}
+
+TEST_F(Compose, FramedWindowsGetFrameTitleAndRegion) {
+    rec().framed = 1;
+    composeWindowSkin(index, true);
+    // Outer line black over the background, inner line white.
+    EXPECT_LT(GetRValue(at(0, kH / 2)), 40);
+    EXPECT_GT(GetRValue(at(1, kH / 2)), 120);
+    EXPECT_LT(GetRValue(at(kW - 1, kH / 2)), 40);
+    EXPECT_EQ(at(kW / 2, kH / 2), kGrey);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_NE(GetWindowRgn(window, region), ERROR);
+    RECT box;
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.right, kW);
+    DeleteObject(region);
+
+    // The title "Title" in white with a grey halo, inside its rectangle.
+    int white = 0;
+    for (int y = 6; y < 30; ++y)
+        for (int x = 29; x < 100; ++x) white += at(x, y) == RGB(255, 255, 255);
+    EXPECT_GT(white, 10);
+}
+
+TEST_F(Compose, UnframedWindowsGetNoRegionFrameOrTitle) {
+    composeWindowSkin(index, true);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(window, region), ERROR);
+    DeleteObject(region);
+    EXPECT_EQ(at(0, kH / 2), kGrey);
+    for (int y = 6; y < 30; ++y)
+        for (int x = 29; x < 100; ++x) ASSERT_EQ(at(x, y), kGrey);
+}
+
+TEST_F(Compose, CompositionCacheEqualsTheSurface) {
+    rec().framed = 1;
+    rec().captionGloss = 1;
+    withPicture(carried("SKIN_SEA_BLUE"), kPlaceMirroredTiles);
+    composeWindowSkin(index, false);
+    std::vector<DWORD> surface(kW * kH), cache(kW * kH);
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HBITMAP a = static_cast<HBITMAP>(GetCurrentObject(rec().backgroundSurface, OBJ_BITMAP));
+    HBITMAP b = static_cast<HBITMAP>(GetCurrentObject(rec().compositionCache, OBJ_BITMAP));
+    ASSERT_EQ(GetDIBits(rec().backgroundSurface, a, 0, kH, surface.data(), &bi, DIB_RGB_COLORS), kH);
+    ASSERT_EQ(GetDIBits(rec().compositionCache, b, 0, kH, cache.data(), &bi, DIB_RGB_COLORS), kH);
+    EXPECT_EQ(std::memcmp(surface.data(), cache.data(), surface.size() * 4), 0);
+}
+
+TEST_F(Compose, BarItemsRedrawOverTheirCachedBackground) {
+    rec().barHeight = 25;
+    rec().barRect = {3, kH - 3 - 25 - 1, kW - 6, 25};
+    rec().barItems = {BarItem{100, "状态", {}, RGB(255, 255, 0)}};
+    rec().barItemRects = {IntRect{3, kH - 29, 100, 25}};
+    composeWindowSkin(index, false);
+    const COLORREF composed = at(90, kH - 10);
+    EXPECT_GT(GetRValue(composed), 64);  // the white shade lightens the bar
+
+    // Scribble over the item, then redraw it on its own: the cache brings
+    // the background back under it.
+    RECT item{3, kH - 29, 103, kH - 4};
+    HBRUSH scribble = CreateSolidBrush(RGB(255, 0, 255));
+    FillRect(rec().backgroundSurface, &item, scribble);
+    DeleteObject(scribble);
+    drawBarItem(index, nullptr, false, 1);
+    EXPECT_EQ(at(90, kH - 10), composed);
+}
+
+TEST_F(Compose, SetGlobalSkinWithNothingOnlyResetsTheAccent) {
+    settings().accentColour = RGB(1, 2, 3);
+    setGlobalSkin("", {});
+    EXPECT_EQ(settings().accentColour, kDefaultAccent);
+    EXPECT_EQ(settings().backgroundColour, kGrey);
+    EXPECT_EQ(rec().composedWidth, 0);  // nothing recomposed
+    EXPECT_EQ(rec().backgroundSurface, nullptr);
+}
+
+TEST_F(Compose, SetGlobalSkinTakesTheAverageColourAndThePlacement) {
+    Bytes sea = carried("SKIN_SEA_BLUE"), gold = carried("SKIN_GOLDEN");
+    ASSERT_FALSE(sea.empty());
+    setGlobalSkin("", sea);
+    EXPECT_EQ(settings().backgroundColour, RGB(113, 179, 193));
+    EXPECT_EQ(settings().placementMode, kPlaceMirroredTiles);
+    EXPECT_EQ(settings().backgroundPicture, sea);
+    EXPECT_EQ(rec().composedWidth, kW);  // a visible skinned window is recomposed
+
+    setGlobalSkin("", gold, std::nullopt, -1, kPlaceStretched);
+    EXPECT_EQ(settings().backgroundColour, RGB(223, 199, 112));
+    EXPECT_EQ(settings().accentColour, RGB(223, 199, 112));
+    EXPECT_EQ(settings().placementMode, kPlaceStretched);
+
+    setGlobalSkin("", {}, RGB(9, 8, 7), RGB(1, 1, 1));
+    EXPECT_TRUE(settings().backgroundPicture.empty());
+    EXPECT_EQ(settings().backgroundColour, RGB(9, 8, 7));
+    EXPECT_EQ(settings().accentColour, RGB(1, 1, 1));
+    EXPECT_EQ(settings().placementMode, kPlaceStretched);  // kept
+}
+
+TEST_F(Compose, FadedModesStoreANewPngThatReachesTheBackground) {
+    Bytes picture = twoColourPng(100, 60, 0xFFFF0000, 0xFF00FF00);
+    for (int mode : {kPlaceTopLeft, kPlaceTopRight}) {
+        setGlobalSkin("", picture, RGB(0, 0, 255), std::nullopt, mode);
+        const Bytes& stored = settings().backgroundPicture;
+        ASSERT_GE(stored.size(), 8u);
+        EXPECT_EQ(std::memcmp(stored.data(), "\x89PNG\r\n\x1a\n", 8), 0);
+        gfx::Bitmap faded = gfx::Bitmap::fromBytes(stored);
+        ASSERT_EQ(faded.width(), 100);
+        ASSERT_EQ(faded.height(), 60);
+        int faded_x = mode == kPlaceTopLeft ? 99 : 0;
+        EXPECT_NEAR_COLOUR(toColorref(faded.getPixel(faded_x, 20)), RGB(0, 0, 255), 40) << mode;
+        EXPECT_NEAR_COLOUR(toColorref(faded.getPixel(50, 59)), RGB(0, 0, 255), 40) << mode;
+        // The middle of the far side keeps the picture.
+        EXPECT_NEAR_COLOUR(toColorref(faded.getPixel(mode == kPlaceTopLeft ? 10 : 90, 10)),
+                           mode == kPlaceTopLeft ? kRed : kGreen, 40) << mode;
+    }
+}
+
+TEST_F(Compose, UndecodablePicturesGiveBlackAndDrawNothing) {
+    Bytes junk{'n', 'o', 't', ' ', 'a', ' ', 'p', 'i', 'c'};
+    EXPECT_EQ(averageColour({"", &junk}), RGB(0, 0, 0));
+    setGlobalSkin("", junk);
+    EXPECT_EQ(settings().backgroundColour, RGB(0, 0, 0));
+    EXPECT_EQ(at(150, 10), RGB(0, 0, 0));
+    Bytes none;
+    EXPECT_EQ(averageColour({"", &none}), RGB(0, 0, 0));
+}
+
+TEST_F(Compose, ThousandComposesAndSkinChangesLeakNoGdiObjects) {
+    rec().framed = 1;
+    rec().captionGloss = 1;
+    rec().barHeight = 25;
+    rec().barRect = {3, kH - 29, kW - 6, 25};
+    Bytes sea = carried("SKIN_SEA_BLUE"), gold = carried("SKIN_GOLDEN");
+    composeWindowSkin(index, true);  // first compose creates the long-lived surfaces
+    const int before = support::liveGdiObjectCount();
+    for (int i = 0; i < 1000; ++i) {
+        if (i % 100 == 0) setGlobalSkin("", i % 200 ? sea : gold, std::nullopt, std::nullopt, i % 5);
+        composeWindowSkin(index, i % 2 == 0);
+    }
+    EXPECT_EQ(support::liveGdiObjectCount(), before);
+}
+
+}  // namespace
