@@ -12,6 +12,7 @@
 #include "app/picture_box.h"
 #include "app/resources.h"
 #include "app/web_browser.h"
+#include "app/web_pages.h"
 
 namespace app {
 
@@ -68,6 +69,7 @@ void createControls(HWND hwnd, MainWindowState& state) {
     }
 
     SetWindowTextA(GetDlgItem(hwnd, ctl::公告框), noticeText());
+    watchSongNameKeys(GetDlgItem(hwnd, ctl::歌名框));
     setPicture(GetDlgItem(hwnd, ctl::头像), carriedBytes("AVATAR"));
 
     // The containers lie behind the controls they place; the player notice
@@ -90,8 +92,13 @@ LRESULT onControlColour(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-void onCommand(HWND, WPARAM wp) {
-    if (LOWORD(wp) == ctl::背景音乐帮助 && HIWORD(wp) == BN_CLICKED) openHelpPicture();
+void onCommand(HWND hwnd, WPARAM wp) {
+    if (HIWORD(wp) != BN_CLICKED) return;
+    switch (LOWORD(wp)) {
+    case ctl::背景音乐帮助: openHelpPicture(); break;
+    case ctl::激活网页酷狗: activateKugouPlayer(hwnd); break;
+    case ctl::歌词搜索按钮: searchLyrics(hwnd); break;
+    }
 }
 
 LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {

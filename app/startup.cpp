@@ -3,6 +3,7 @@
 #include <ole2.h>
 #include <string>
 
+#include "app/http_get.h"
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/start_time.h"
@@ -36,7 +37,10 @@ void onMainWindowCreated(HWND mainWindow) {
     GetLocalTime(&now);
     SetWindowTextA(GetDlgItem(mainWindow, ctl::北京时间), startTimeCaption(now).c_str());
 
-    SetWindowTextA(GetDlgItem(mainWindow, ctl::IP地址标签), "当前IP地址\r\n");
+    // Synchronous: the message loop starts once the lookup has answered,
+    // failed or timed out.
+    std::string address = "当前IP地址\r\n" + lookUpPublicAddress();
+    SetWindowTextA(GetDlgItem(mainWindow, ctl::IP地址标签), address.c_str());
 
     if (!claimSingleInstance()) {
         MessageBoxA(nullptr, kSecondCopyText, kSecondCopyCaption, MB_OK);

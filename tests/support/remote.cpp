@@ -10,7 +10,9 @@ std::string programPath() {
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s(path, n);
     s.resize(s.find_last_of("\\/") + 1);
-    return s + "LumoBox.exe";
+    // The copy whose servers are on the loopback interface: a test never
+    // reaches the public servers the product talks to.
+    return s + "LumoBoxLoopback.exe";
 }
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {

@@ -8,7 +8,7 @@
 
 namespace remote {
 
-// The program's executable, next to the test executable.
+// The program built with loopback endpoints, next to the test executable.
 std::string programPath();
 
 // Pumps this thread's messages until the condition holds or the time is up.

@@ -1,0 +1,188 @@
+// The web pages and the address lookup of the real program, built with
+// loopback endpoints, against servers this test runs.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/endpoints.h"
+#include "app/layout.h"
+#include "app/main_window.h"
+#include "app/web_address.h"
+#include "tests/support/http_server.h"
+#include "tests/support/remote.h"
+
+namespace {
+
+using namespace app;
+
+std::uint16_t portOf(const char* endpoint) { return splitHttpAddress(endpoint)->port; }
+
+const std::string kLyricsBase = std::string(endpoints().lyrics) + std::string(kLyricsSearchPath);
+
+// A label's text without waiting on a busy program for ever.
+std::string textWithin(HWND w, UINT ms) {
+    char buf[512] = {};
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(w, WM_GETTEXT, sizeof buf, reinterpret_cast<LPARAM>(buf), SMTO_ABORTIFHUNG, ms, &result))
+        return "<busy>";
+    return buf;
+}
+
+BOOL CALLBACK collectVisible(HWND w, LPARAM lp) {
+    if (IsWindowVisible(w)) reinterpret_cast<std::vector<HWND>*>(lp)->push_back(w);
+    return TRUE;
+}
+
+// Every visible top-level window on the test display, of any process: a
+// browser-engine download prompt would come from a helper process.
+std::vector<HWND> visibleTopLevelWindows() {
+    std::vector<HWND> found;
+    EnumWindows(collectVisible, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Whether a server has been asked for exactly this target.
+bool asked(const testhttp::Server& server, const std::string& target) {
+    return remote::waitUntil(
+        [&] {
+            for (const std::string& head : server.requests())
+                if (testhttp::requestLine(head).target == target) return true;
+            return false;
+        },
+        5000);
+}
+
+void pressKey(WORD key) {
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    Sleep(100);
+}
+
+// The browser controls fetch the pages from servers of our own: what reaches
+// them is what the program asked for.
+class WebPages : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(player.listening() && lyrics.listening());
+        player.answer(testhttp::okResponse("<html><body>player</body></html>"));
+        lyrics.answer(testhttp::okResponse("<html><body>lyrics</body></html>"));
+        ASSERT_TRUE(program.start());
+        main = program.waitForWindow(kMainWindowClass);
+        ASSERT_NE(main, nullptr);
+        // Start-up is over once the address heading is in place.
+        ASSERT_TRUE(remote::waitUntil([&] { return textWithin(item(ctl::IP地址标签), 200) == "当前IP地址\r\n"; }));
+        SetForegroundWindow(main);
+    }
+    HWND item(int id) const { return GetDlgItem(main, id); }
+    void showPage(int page) {
+        HWND tab = item(ctl::转换框);
+        remote::clickClientRect(tab, remote::tabItemRect(program.handle(), tab, page - 1));
+        ASSERT_TRUE(remote::waitUntil([&] { return SendMessageA(tab, TCM_GETCURSEL, 0, 0) == page - 1; }, 3000));
+    }
+    bool lyricsPageShows(const std::string& address) {
+        return remote::waitUntil([&] { return remote::windowText(item(ctl::歌词网页)) == address; }, 3000);
+    }
+    void expectOnlyTheMainWindow() {
+        Sleep(1500);  // time for a dialog of the browser control to come up
+        EXPECT_EQ(visibleTopLevelWindows(), std::vector<HWND>{main});
+    }
+
+    testhttp::Server player{portOf(endpoints().player)};
+    testhttp::Server lyrics{portOf(endpoints().lyrics)};
+    remote::Program program;
+    HWND main = nullptr;
+};
+
+TEST_F(WebPages, ActivatingThePlayerOpensItOnceAndRemovesTheNotice) {
+    ASSERT_NE(item(ctl::启用提示), nullptr);
+    EXPECT_EQ(remote::windowText(item(ctl::酷狗音乐)), "");
+    remote::clickWindow(item(ctl::激活网页酷狗));
+    ASSERT_TRUE(remote::waitUntil([&] { return remote::windowText(item(ctl::酷狗音乐)) == endpoints().player; }, 3000));
+    EXPECT_FALSE(IsWindowEnabled(item(ctl::激活网页酷狗)));
+    EXPECT_EQ(item(ctl::启用提示), nullptr);
+    EXPECT_TRUE(asked(player, "/"));
+
+    // The player page now shows the player alone.
+    showPage(2);
+    EXPECT_TRUE(IsWindowVisible(item(ctl::酷狗音乐)));
+    expectOnlyTheMainWindow();
+}
+
+TEST_F(WebPages, SearchButtonAndEnterOpenTheEncodedSearch) {
+    showPage(4);
+    HWND name = item(ctl::歌名框);
+    HWND search = item(ctl::歌词搜索按钮);
+
+    // 晴天 is C7 E7 CC EC in GBK; "&" must not start a parameter of its own.
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("晴天&tn=x"));
+    remote::clickWindow(search);
+    EXPECT_TRUE(lyricsPageShows(kLyricsBase + "%C7%E7%CC%EC%26tn%3Dx"));
+    EXPECT_TRUE(asked(lyrics, std::string(kLyricsSearchPath) + "%C7%E7%CC%EC%26tn%3Dx"));
+
+    // Enter in the box searches; other keys only edit it.
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    remote::clickWindow(name);
+    pressKey('A');
+    pressKey(VK_SPACE);
+    pressKey('B');
+    EXPECT_TRUE(remote::waitUntil([&] { return remote::windowText(name) == "a b"; }, 2000)) << remote::windowText(name);
+    EXPECT_EQ(remote::windowText(item(ctl::歌词网页)), kLyricsBase + "%C7%E7%CC%EC%26tn%3Dx");
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(lyricsPageShows(kLyricsBase + "a%20b"));
+    EXPECT_TRUE(asked(lyrics, std::string(kLyricsSearchPath) + "a%20b"));
+    EXPECT_EQ(remote::windowText(name), "a b");  // Enter is not typed into the box
+
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("七里香 周"));
+    pressKey(VK_RETURN);
+    EXPECT_TRUE(lyricsPageShows(kLyricsBase + "%C6%DF%C0%EF%CF%E3%20%D6%DC"));
+    EXPECT_TRUE(asked(lyrics, std::string(kLyricsSearchPath) + "%C6%DF%C0%EF%CF%E3%20%D6%DC"));
+
+    // An empty name still searches, for an empty word.
+    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+    remote::clickWindow(search);
+    EXPECT_TRUE(lyricsPageShows(kLyricsBase));
+    EXPECT_TRUE(asked(lyrics, std::string(kLyricsSearchPath)));
+    expectOnlyTheMainWindow();
+}
+
+TEST(LookupAtStartup, AddressFromTheServerIsShownUnderTheHeading) {
+    testhttp::Server server(portOf(endpoints().addressLookup));
+    ASSERT_TRUE(server.listening());
+    server.answer(testhttp::okResponse("<html><script>var ipaddress = '203.0.113.7';</script></html>"));
+
+    remote::Program program;
+    ASSERT_TRUE(program.start());
+    HWND main = program.waitForWindow(kMainWindowClass);
+    ASSERT_NE(main, nullptr);
+    HWND label = GetDlgItem(main, ctl::IP地址标签);
+    EXPECT_TRUE(remote::waitUntil([&] { return textWithin(label, 200) == "当前IP地址\r\n203.0.113.7"; }))
+        << textWithin(label, 200);
+    auto requests = server.requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(testhttp::requestLine(requests[0]).target, "/templates/ipv6man/?id='ipv6'/></iframe>");
+}
+
+TEST(LookupAtStartup, ServerThatNeverAnswersDelaysStartUpOnlyBriefly) {
+    testhttp::Server server(portOf(endpoints().addressLookup));
+    ASSERT_TRUE(server.listening());
+    server.stayQuiet();
+
+    remote::Program program;
+    DWORD start = GetTickCount();
+    ASSERT_TRUE(program.start());
+    HWND main = program.waitForWindow(kMainWindowClass);
+    ASSERT_NE(main, nullptr);
+    HWND label = GetDlgItem(main, ctl::IP地址标签);
+    ASSERT_TRUE(remote::waitUntil([&] { return textWithin(label, 200) == "当前IP地址\r\n"; }, 20000));
+    EXPECT_LT(GetTickCount() - start, 15000u);
+    EXPECT_EQ(server.requests().size(), 1u);
+    // The message loop runs: the window answers at once.
+    DWORD_PTR result = 0;
+    EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result));
+}
+
+}  // namespace
