@@ -6,6 +6,7 @@
 #include "app/http_get.h"
 #include "app/layout.h"
 #include "app/main_window.h"
+#include "app/skin_setup.h"
 #include "app/start_time.h"
 
 namespace app {
@@ -33,6 +34,8 @@ bool claimSingleInstance() {
 }
 
 void onMainWindowCreated(HWND mainWindow) {
+    setUpMainWindowSkin(mainWindow);
+
     SYSTEMTIME now;
     GetLocalTime(&now);
     SetWindowTextA(GetDlgItem(mainWindow, ctl::北京时间), startTimeCaption(now).c_str());
@@ -51,13 +54,17 @@ void onMainWindowCreated(HWND mainWindow) {
 int runProgram(HINSTANCE instance) {
     enterExecutableFolder();
     OleInitialize(nullptr);
+    initSkinModule();
 
     int exitCode = 1;
     if (registerMainWindowClass(instance)) {
         if (HWND main = createMainWindow(instance)) {
-            ShowWindow(main, SW_SHOWNORMAL);
-            UpdateWindow(main);
             onMainWindowCreated(main);
+            // A second copy has destroyed its window by now.
+            if (IsWindow(main)) {
+                ShowWindow(main, SW_SHOWNORMAL);
+                UpdateWindow(main);
+            }
 
             MSG msg;
             while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
@@ -67,6 +74,7 @@ int runProgram(HINSTANCE instance) {
             exitCode = static_cast<int>(msg.wParam);
         }
     }
+    exitSkinModule();
     OleUninitialize();
     return exitCode;
 }

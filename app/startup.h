@@ -12,7 +12,8 @@ inline constexpr const char* kSecondCopyText =
 int runProgram(HINSTANCE instance);
 
 // What the main window does once it and all its controls exist, before the
-// message loop starts: start time, address heading, single-instance guard.
+// message loop starts: its skin, the start time, the public address, the
+// single-instance guard.
 void onMainWindowCreated(HWND mainWindow);
 
 // True when this is the only running copy.  The first copy creates the named

@@ -193,4 +193,38 @@ TEST_F(Apply, ShowingAndPaintingComposeOnceWithoutLeaking) {
     EXPECT_TRUE(windowRecords().empty());
 }
 
+TEST_F(Apply, HoverFadesAndMinimiseRestoreCyclesLeakNoGdiObjects) {
+    HWND w = newWindow();
+    applyWindowSkin(w);
+    ShowWindow(w, SW_SHOW);
+    UpdateWindow(w);
+    const WindowRecord& r = record(1);
+    ASSERT_EQ(r.captionButtons.size(), 3u);
+    auto centreOf = [&](int n) {
+        const FloatRect& b = r.captionButtons[static_cast<size_t>(n) - 1].rect;
+        return MAKELPARAM(static_cast<int>(b.x + b.w / 2), static_cast<int>(b.y + b.h / 2));
+    };
+    auto fade = [&](int i) {
+        SendMessageA(w, WM_MOUSEMOVE, 0, centreOf(i % 2 ? 1 : 3));
+        for (int tick = 0; tick < 9; ++tick) SendMessageA(w, WM_TIMER, reinterpret_cast<WPARAM>(w), 0);
+    };
+    auto minimiseAndRestore = [&] {
+        SendMessageA(w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+        SendMessageA(w, WM_SYSCOMMAND, SC_RESTORE, 0);
+        UpdateWindow(w);
+    };
+    // Each workload runs a few times first so that the system's own caches
+    // (device contexts, the minimised window's icon) have settled.
+    for (int i = 0; i < 3; ++i) fade(i);
+    int before = support::liveGdiObjectCount();
+    for (int i = 1; i <= 1000; ++i) fade(i);
+    EXPECT_EQ(support::liveGdiObjectCount(), before);
+
+    for (int i = 0; i < 3; ++i) minimiseAndRestore();
+    before = support::liveGdiObjectCount();
+    for (int i = 0; i < 100; ++i) minimiseAndRestore();
+    EXPECT_EQ(support::liveGdiObjectCount(), before);
+    EXPECT_EQ(record(1).minimisedFlag, 0);
+}
+
 }  // namespace

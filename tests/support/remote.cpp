@@ -37,12 +37,20 @@ Program::~Program() {
     }
 }
 
-bool Program::start(const std::string& commandLine) {
+bool Program::start(const std::string& commandLine, HANDLE job) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
     std::string line = "\"" + commandLine + "\"";
-    return CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                          &info_) != 0;
+    // In a job, the program starts only once it belongs to it, so that every
+    // process it starts belongs to the job as well.
+    const DWORD flags = job ? CREATE_SUSPENDED : 0;
+    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &info_))
+        return false;
+    if (job) {
+        AssignProcessToJobObject(job, info_.hProcess);
+        ResumeThread(info_.hThread);
+    }
+    return true;
 }
 
 HWND Program::findWindow(const char* cls) const {

@@ -22,7 +22,8 @@ public:
     Program& operator=(const Program&) = delete;
     ~Program();
 
-    bool start(const std::string& commandLine = programPath());
+    // Starts the program, inside a job object when one is given.
+    bool start(const std::string& commandLine = programPath(), HANDLE job = nullptr);
     // The first visible top-level window of the given class owned by this
     // process; 0 when none appears in time.
     HWND waitForWindow(const char* className, DWORD timeoutMs = 20000) const;

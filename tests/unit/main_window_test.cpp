@@ -99,6 +99,12 @@ TEST_F(MainWindowTest, PageSwitchHidesWithoutDestroying) {
     EXPECT_TRUE(GetWindowLongA(item(ctl::酷狗音乐), GWL_STYLE) & WS_VISIBLE);
 }
 
+TEST_F(MainWindowTest, CreationStyleLeavesFrameAndCaptionToTheSkin) {
+    LONG style = GetWindowLongA(main, GWL_STYLE);
+    // (The system adds WS_CLIPSIBLINGS to every top-level window.)
+    EXPECT_EQ(style & ~(WS_VISIBLE | WS_CLIPSIBLINGS), static_cast<LONG>(WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX));
+}
+
 TEST_F(MainWindowTest, WindowCarriesTheApplicationIcon) {
     auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(main, GCLP_HICON));
     ASSERT_NE(icon, nullptr);

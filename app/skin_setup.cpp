@@ -1,0 +1,93 @@
+#include "app/skin_setup.h"
+
+#include "app/resources.h"
+#include "app/trim_tool.h"
+#include "gfx/startup.h"
+#include "skin/controls/menu_table.h"
+#include "skin/window/apply_skin.h"
+#include "skin/window/caption_buttons.h"
+#include "skin/window/global_skin.h"
+#include "skin/window/memory_dc.h"
+#include "skin/window/settings.h"
+#include "skin/window/window_proc.h"
+#include "skin/window/window_record.h"
+
+namespace app {
+
+namespace {
+
+int graphicsStatus = 0;
+
+LRESULT CALLBACK shadowWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+int startGraphics() {
+    ULONG_PTR token = 0;
+    graphicsStatus = static_cast<int>(gfx::startup(token));
+    skin::settings().graphicsToken = token;
+    return graphicsStatus;
+}
+
+bool registerShadowWindowClass() {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    wc.lpfnWndProc = shadowWindowProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hIcon = skin::settings().applicationIcon;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszMenuName = "";
+    wc.lpszClassName = "yinyWindow";
+    return RegisterClassExA(&wc) != 0;
+}
+
+void initSkinModule() {
+    skin::resetSettings();
+    startGraphics();
+    HINSTANCE module = GetModuleHandleA(nullptr);
+    HICON icon = LoadIconA(module, MAKEINTRESOURCEA(129));
+    if (!icon) icon = LoadIconA(module, "DEFAULT_ICON");
+    skin::settings().applicationIcon = icon;
+    registerShadowWindowClass();
+}
+
+void setUpMainWindowSkin(HWND mainWindow) {
+    skin::releaseMemoryDc(reinterpret_cast<HDC>(mainWindow));
+    skin::setSkinOptions(1, 100, 0);
+
+    skin::SkinOptions options;
+    options.resizable = 0;
+    options.helpButton = 0;
+    options.menuButton = 0;
+    options.captionGloss = 1;
+    options.barHeight = 25;
+    options.barItems = std::vector<skin::BarItem>(4);
+    skin::applyWindowSkin(mainWindow, options);
+
+    skin::setCloseEffect(mainWindow, 1);
+    skin::BarTextStyle bar;
+    bar.inverse = 0;
+    bar.glow = 1;
+    bar.textColour = 0xFFFFFF;
+    bar.glowColour = 0;
+    skin::setBarTextStyle(mainWindow, bar);
+
+    skin::setDeactivationHandler(trimWorkingSet);
+    auto seaBlue = carriedBytes("SKIN_SEA_BLUE");
+    skin::setGlobalSkin("", skin::Bytes(seaBlue.begin(), seaBlue.end()));
+}
+
+void exitSkinModule() {
+    skin::clearWindowRecords();
+    skin::menuTable().clear();
+    skin::releaseCaptionGlyphImages();
+    skin::releaseAllMemoryDcs();
+    gfx::shutdown(skin::settings().graphicsToken);
+    skin::settings().graphicsToken = 0;
+}
+
+}  // namespace app
