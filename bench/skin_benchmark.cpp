@@ -1,5 +1,6 @@
-// How long the skin engine takes to draw, measured under the same conditions
-// as its floor (one BitBlt of the same surface).  Prints medians in ms.
+// How long the skin engine takes to draw, measured in one run beside its
+// floors: one BitBlt of the same surface, and the same window unskinned.
+// Prints medians in milliseconds.
 #include <windows.h>
 
 #include <algorithm>
@@ -7,22 +8,30 @@
 #include <functional>
 #include <vector>
 
+#include "app/main_window.h"
+#include "app/skin_setup.h"
 #include "gfx/startup.h"
+#include "skin/window/caption_buttons.h"
 #include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
+#include "skin/window/window_proc.h"
 #include "skin/window/window_record.h"
 
 namespace {
 
-double medianMs(int runs, const std::function<void()>& work) {
+constexpr int kRuns = 30;
+
+double medianMs(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
+    prepare();
     work();  // warm-up
     std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
+    for (int i = 0; i < kRuns; ++i) {
+        prepare();
         QueryPerformanceCounter(&start);
         work();
         QueryPerformanceCounter(&end);
@@ -40,14 +49,19 @@ skin::Bytes carried(const char* name) {
     return skin::Bytes(data, data + SizeofResource(m, info));
 }
 
-}  // namespace
+void pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
 
-int main() {
-    ULONG_PTR token = 0;
-    gfx::startup(token);
+void repaintAll(HWND w) { RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW); }
+
+// A plain window of the engine's own making: the compose alone, without the
+// toolbox around it.
+double composeOfPlainWindow() {
     constexpr int w = 810, h = 570;
-    HWND window = CreateWindowExA(0, "STATIC", "Lumo音乐台盒子", WS_POPUP | WS_VISIBLE, 0, 0, w, h, nullptr, nullptr,
-                                  nullptr, nullptr);
+    HWND window = CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_VISIBLE, 0, 0, w, h, nullptr, nullptr, nullptr,
+                                  nullptr);
     skin::WindowRecord r;
     r.hwnd = window;
     r.captionGloss = 1;
@@ -56,21 +70,63 @@ int main() {
     r.barRect = {3, h - 29, w - 6, 25};
     int index = skin::addWindowRecord(std::move(r));
     SetPropA(window, skin::keys::kIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
-    skin::setGlobalSkin("", carried("SKIN_SEA_BLUE"));  // mode 4, mirrored tiles
-
-    constexpr int runs = 30;
-    double compose = medianMs(runs, [&] { skin::composeWindowSkin(index, false); });
-    HDC target = skin::newMemoryCanvas(w, h);
-    double blit = medianMs(runs, [&] { BitBlt(target, 0, 0, w, h, skin::record(index).backgroundSurface, 0, 0, SRCCOPY); });
-
-    std::printf("window %d x %d, sea-blue skin in mirrored tiles, median of %d runs\n", w, h, runs);
-    std::printf("  compose of the whole window image   %8.2f ms\n", compose);
-    std::printf("  one BitBlt of the same surface      %8.2f ms\n", blit);
-
-    skin::releaseMemoryDc(target);
+    double ms = medianMs([&] { skin::composeWindowSkin(index, false); });
     skin::releaseRecordSurfaces(index);
     DestroyWindow(window);
-    skin::clearWindowRecords();
-    gfx::shutdown(token);
+    skin::removeWindowRecord(index);
+    return ms;
+}
+
+}  // namespace
+
+int main() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    app::initSkinModule();
+    app::registerMainWindowClass(instance);
+    skin::setGlobalSkin("", carried("SKIN_SEA_BLUE"));  // mirrored tiles
+
+    std::printf("810 x 570 window, sea-blue skin in mirrored tiles, median of %d runs under this system\n", kRuns);
+    std::printf("  compose of a bare skinned window                 %8.2f ms\n", composeOfPlainWindow());
+
+    HWND plain = app::createMainWindow(instance);
+    ShowWindow(plain, SW_SHOW);
+    HWND skinned = app::createMainWindow(instance);
+    app::setUpMainWindowSkin(skinned);
+    skin::setDeactivationHandler(nullptr);  // no trimming tool while measuring
+    ShowWindow(skinned, SW_SHOW);
+    UpdateWindow(skinned);
+    pump();
+    const int index = skin::windowIndexOf(skinned);
+
+    double compose = medianMs([&] { skin::composeWindowSkin(index, false); });
+    double repaint = medianMs([&] { repaintAll(skinned); });
+    HDC screen = GetDC(skinned);
+    double blit = medianMs([&] { BitBlt(screen, 0, 0, 810, 570, skin::record(index).backgroundSurface, 0, 0, SRCCOPY); });
+    ReleaseDC(skinned, screen);
+    double plainRepaint = medianMs([&] { repaintAll(plain); });
+
+    // One tick of the hover fade: the pointer has just entered the minimise
+    // button, and the timer moves its highlight one step on.
+    const skin::FloatRect& b = skin::record(index).captionButtons.front().rect;
+    const LPARAM onButton = MAKELPARAM(static_cast<int>(b.x + b.w / 2), static_cast<int>(b.y + b.h / 2));
+    const LPARAM away = MAKELPARAM(300, 300);
+    const WPARAM timer = reinterpret_cast<WPARAM>(skinned);
+    double tick = medianMs([&] { SendMessageA(skinned, WM_TIMER, timer, 0); },
+                           [&] {
+                               SendMessageA(skinned, WM_MOUSEMOVE, 0, away);
+                               for (int i = 0; i < 10; ++i) SendMessageA(skinned, WM_TIMER, timer, 0);
+                               SendMessageA(skinned, WM_MOUSEMOVE, 0, onButton);
+                           });
+
+    std::printf("  compose of the main window                       %8.2f ms\n", compose);
+    std::printf("  full repaint of the skinned main window          %8.2f ms\n", repaint);
+    std::printf("  one hover fade tick                              %8.2f ms\n", tick);
+    std::printf("  one BitBlt of the window image                   %8.2f ms\n", blit);
+    std::printf("  full repaint of the same window unskinned        %8.2f ms\n", plainRepaint);
+
+    DestroyWindow(skinned);
+    DestroyWindow(plain);
+    pump();
+    app::exitSkinModule();
     return 0;
 }
