@@ -5,6 +5,7 @@
 #include "app/lifetime.h"
 #include "app/picture_box.h"
 #include "app/resources.h"
+#include "app/window_class.h"
 
 namespace app {
 
@@ -48,15 +49,8 @@ LRESULT CALLBACK helpWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool registerHelpWindowClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = helpWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kHelpWindowClass;
-    wc.hIcon = LoadIconA(instance, "DEFAULT_ICON");
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return registerWindowClass(instance, WindowClass{kHelpWindowClass, helpWindowProc, 0, LoadIconA(instance, "DEFAULT_ICON"),
+                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 HWND openHelpPicture() {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/controls.h"
+#include "app/window_class.h"
 
 namespace app {
 
@@ -128,13 +129,7 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool registerLabelClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = labelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kLabelClass;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return registerWindowClass(instance, WindowClass{kLabelClass, labelProc});
 }
 
 void setLabelColours(HWND label, COLORREF text, COLORREF background) {

@@ -13,6 +13,8 @@
 #include "app/resources.h"
 #include "app/web_browser.h"
 #include "app/web_pages.h"
+#include "app/window_class.h"
+#include "skin/window/window_dc.h"
 
 namespace app {
 
@@ -34,13 +36,6 @@ OwnedMenu buildSkinMenu() {
     return bar;
 }
 
-RECT childRect(HWND child) {
-    RECT rc;
-    GetWindowRect(child, &rc);
-    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
-}
-
 void createTabControl(HWND hwnd, MainWindowState& state, const ControlSpec& spec) {
     ControlContext context{hwnd, &state.fonts, RECT{}, RECT{}};
     HWND tab = createControl(context, spec, true);
@@ -58,13 +53,13 @@ void createControls(HWND hwnd, MainWindowState& state) {
     createTabControl(hwnd, state, specs.front());
     HWND tab = GetDlgItem(hwnd, ctl::转换框);
 
-    ControlContext context{hwnd, &state.fonts, childRect(tab), RECT{}};
+    ControlContext context{hwnd, &state.fonts, skin::childRectInParent(tab), RECT{}};
     // The display area below the headers is where page positions start.
     SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&context.pageArea));
 
     for (const ControlSpec& spec : specs.subspan(1)) {
         HWND child = createControl(context, spec, spec.page <= 1);
-        if (spec.id == ctl::分组框1) context.groupRect = childRect(child);
+        if (spec.id == ctl::分组框1) context.groupRect = skin::childRectInParent(child);
         if (spec.kind == ControlKind::Browser) clipBrowserHost(child, context.pageArea);
     }
 
@@ -137,16 +132,8 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 bool registerMainWindowClass(HINSTANCE instance) {
     if (!registerControlClasses(instance) || !registerHelpWindowClass(instance)) return false;
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = mainWindowProc;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "DEFAULT_ICON");
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainWindowClass;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return registerWindowClass(instance, WindowClass{kMainWindowClass, mainWindowProc, CS_DBLCLKS, LoadIconA(instance, "DEFAULT_ICON"),
+                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 HWND createMainWindow(HINSTANCE instance) {

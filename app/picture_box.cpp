@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "app/handles.h"
+#include "app/window_class.h"
 
 namespace app {
 
@@ -80,13 +81,7 @@ LRESULT CALLBACK pictureBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool registerPictureBoxClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = pictureBoxProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPictureBoxClass;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return registerWindowClass(instance, WindowClass{kPictureBoxClass, pictureBoxProc});
 }
 
 bool setPicture(HWND box, std::span<const BYTE> encoded) {

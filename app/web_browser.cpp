@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/handles.h"
+#include "app/window_class.h"
 
 namespace app {
 
@@ -192,13 +193,7 @@ LRESULT CALLBACK browserHostProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool registerBrowserHostClass(HINSTANCE instance) {
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = browserHostProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kBrowserHostClass;
-    return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    return registerWindowClass(instance, WindowClass{kBrowserHostClass, browserHostProc});
 }
 
 void clipBrowserHost(HWND host, const RECT& visibleInParent) {
