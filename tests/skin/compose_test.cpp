@@ -3,14 +3,21 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "gfx/brushes.h"
 #include "gfx/graphics.h"
 #include "gfx/image.h"
+#include "gfx/path.h"
+#include "gfx/pen.h"
 #include "gfx/startup.h"
+#include "skin/window/caption_buttons.h"
 #include "skin/window/colour.h"
 #include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
 #include "skin/window/memory_dc.h"
+#include "skin/window/primitives.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
 #include "skin/window/skin_picture.h"
@@ -48,6 +55,117 @@ int distance(COLORREF a, COLORREF b) {
 #define EXPECT_NEAR_COLOUR(actual, expected, tolerance) \
     EXPECT_LE(distance((actual), (expected)), (tolerance)) << std::hex << (actual) << " vs " << (expected)
 
+// Every pixel of each column different, stored as a 24-bit picture.
+Bytes gradientPng(int w, int h) {
+    gfx::Bitmap b = gfx::Bitmap::create(w, h, gfx::PixelFormat24bppRGB);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.setPixel(x, y, 0xFF000000u | static_cast<gfx::ARGB>((x * 7 % 256) << 16 | (y * 11 % 256) << 8 | x * y % 256));
+    return b.saveToBytes(gfx::format::Png);
+}
+
+// A 32-bit picture whose alpha runs through the whole range, fully
+// transparent pixels keeping a colour of their own.
+Bytes translucentPng(int w, int h) {
+    gfx::Bitmap b = gfx::Bitmap::create(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const gfx::ARGB alpha = x % 5 == 0 ? 0 : x % 5 == 1 ? 255 : static_cast<gfx::ARGB>((x * 23 + y * 9) % 256);
+            const gfx::ARGB rgb = static_cast<gfx::ARGB>((x * 9 % 256) << 16 | (200 - y * 3) << 8 | (x + y) % 256);
+            b.setPixel(x, y, alpha << 24 | rgb);
+        }
+    return b.saveToBytes(gfx::format::Png);
+}
+
+// The window image composed with the plain calls, one per layer, that the
+// faster compose must reproduce pixel for pixel.
+namespace reference {
+
+SIZE clientSize(HWND w) {
+    RECT rc{};
+    GetClientRect(w, &rc);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+
+void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
+    gfx::Image picture = gfx::Image::fromBytes(bytes);
+    if (!picture) return;
+    const float pw = static_cast<float>(picture.width()), ph = static_cast<float>(picture.height());
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    switch (mode) {
+    case kPlaceMirroredTiles: {
+        gfx::Bitmap strip = gfx::Bitmap::create(w, picture.height(), gfx::PixelFormat32bppARGB);
+        {
+            gfx::Graphics onStrip = gfx::Graphics::fromImage(strip);
+            gfx::TextureBrush tiles = gfx::TextureBrush::create(picture, gfx::WrapMode::TileFlipX);
+            onStrip.fillRectangle(tiles, 0, 0, fw, ph);
+        }
+        g.drawImage(strip, 0, 0, fw, ph);
+        break;
+    }
+    case kPlaceTopLeft:   g.drawImage(picture, 0, 0, pw, ph); break;
+    case kPlaceTopRight:  g.drawImage(picture, fw - pw, 0, pw, ph); break;
+    case kPlaceCentred:   g.drawImage(picture, (fw - pw) / 2, (fh - ph) / 2, pw, ph); break;
+    case kPlaceStretched: g.drawImage(picture, 0, 0, fw, fh); break;
+    default:              break;
+    }
+}
+
+void drawBackground(gfx::Graphics& g, int index) {
+    const WindowRecord& r = record(index);
+    const SkinSettings& s = settings();
+    SIZE size = clientSize(r.hwnd);
+    const bool own = !r.ownPicture.empty();
+    g.clear(toArgb(own ? r.ownBackColour : s.backgroundColour));
+    if (own) drawPicture(g, r.ownPicture, r.ownPictureMode, size.cx, size.cy);
+    else if (!s.backgroundPicture.empty()) drawPicture(g, s.backgroundPicture, s.placementMode, size.cx, size.cy);
+
+    const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
+    const float caption = static_cast<float>(r.captionHeight);
+    if (r.tintColour != -1) {
+        gfx::SolidBrush tint = gfx::SolidBrush::create(toArgb(static_cast<COLORREF>(r.tintColour), r.tintAlpha));
+        if (r.captionGloss) g.fillRectangle(tint, 0, caption, w, h - caption);
+        else g.fillRectangle(tint, 0, 0, w, h);
+    }
+    if (r.captionGloss) {
+        gfx::ARGB top = toArgb(0xFFFFFF, 150), bottom = toArgb(0xFFFFFF, 0);
+        if (r.tintColour >= 1) {
+            top = toArgb(static_cast<COLORREF>(r.tintColour), static_cast<int>(r.tintAlpha * 0.2));
+            bottom = toArgb(static_cast<COLORREF>(r.tintColour), r.tintAlpha);
+        }
+        auto gloss = gfx::LinearGradientBrush::create({0, 0}, {0, caption}, top, bottom);
+        g.fillRectangle(gloss, 0, 0, w, caption);
+    }
+}
+
+void drawFrame(int index, gfx::Graphics& g) {
+    SIZE size = clientSize(record(index).hwnd);
+    const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
+    gfx::GraphicsPath outer = gfx::GraphicsPath::create();
+    addRoundRect(outer, 0, 0, w - 1, h - 1, 7);
+    g.drawPath(gfx::Pen::create(toArgb(0x000000, 180), 2.0f), outer);
+    gfx::GraphicsPath inner = gfx::GraphicsPath::create();
+    addRoundRect(inner, 1, 1, w - 3, h - 3, 6);
+    g.drawPath(gfx::Pen::create(toArgb(0xFFFFFF, 180), 1.0f), inner);
+}
+
+// Redraws the record's surface from nothing, layer by layer in compose order.
+void compose(int index) {
+    WindowRecord& r = record(index);
+    gfx::Graphics g = gfx::Graphics::fromHdc(r.backgroundSurface);
+    drawBackground(g, index);
+    if (r.framed) {
+        drawFrame(index, g);
+        if (r.showTitle) drawCaptionTitle(index, &g, true);
+        for (int i = 1; i <= static_cast<int>(r.captionButtons.size()); ++i)
+            drawCaptionButton(index, i, &g, true, false, 0);
+    }
+    if (r.barHeight > 0)
+        for (int i = 1; i <= static_cast<int>(r.barItems.size()); ++i) drawBarItem(index, &g, true, i);
+}
+
+}  // namespace reference
+
 constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kGrey = RGB(64, 64, 64);
 
 class Compose : public ::testing::Test {
@@ -80,6 +198,48 @@ protected:
         settings().backgroundPicture = png;
         settings().placementMode = mode;
     }
+    void resize(int w, int h) { SetWindowPos(window, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER); }
+    void withBar(int w, int h) {
+        rec().barHeight = 25;
+        rec().barRect = {3, h - 29, w - 6, 25};
+        rec().barItems = {BarItem{100, "状态", {}, RGB(255, 255, 0)}, BarItem{80, "Ready", {}, RGB(0, 0, 90)}};
+        rec().barItemRects = {IntRect{3, h - 29, 100, 25}, IntRect{103, h - 29, 80, 25}};
+    }
+    std::vector<DWORD> surfacePixels() {
+        HDC dc = rec().backgroundSurface;
+        BITMAP info{};
+        GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
+        std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        const int rows = GetDIBits(dc, static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), 0,
+                                   static_cast<UINT>(info.bmHeight), pixels.data(), &bi, DIB_RGB_COLORS);
+        EXPECT_EQ(rows, info.bmHeight);
+        return pixels;
+    }
+    // Composes, then redraws the same surface with the reference calls: both
+    // images must agree in every byte, alpha included.
+    void expectComposeMatchesReference(const std::string& what) {
+        composeWindowSkin(index, false);
+        const std::vector<DWORD> composed = surfacePixels();
+        const SIZE size = reference::clientSize(window);
+        ASSERT_EQ(composed.size(), static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy)) << what;
+        // Scribbled over first, so that the reference has to draw every pixel itself.
+        RECT all{0, 0, 4000, 4000};
+        HBRUSH scribble = CreateSolidBrush(RGB(255, 0, 255));
+        FillRect(rec().backgroundSurface, &all, scribble);
+        DeleteObject(scribble);
+        reference::compose(index);
+        const std::vector<DWORD> expected = surfacePixels();
+        ASSERT_EQ(composed.size(), expected.size()) << what;
+        if (std::memcmp(composed.data(), expected.data(), composed.size() * 4) == 0) return;
+        const int width = size.cx;
+        size_t i = 0, differing = 0;
+        while (composed[i] == expected[i]) ++i;
+        for (size_t k = 0; k < composed.size(); ++k) differing += composed[k] != expected[k];
+        ADD_FAILURE() << what << ": " << differing << " pixels differ, the first at (" << i % width << ", "
+                      << i / width << "): " << std::hex << composed[i] << " instead of " << expected[i];
+    }
 
     static inline ULONG_PTR token = 0;
     HWND window = nullptr;
@@ -100,6 +260,71 @@ TEST_F(Compose, MirroredTilesRepeatAcrossTheTopWithEverySecondCopyFlipped) {
     EXPECT_EQ(rec().composedWidth, kW);
     EXPECT_EQ(rec().composedHeight, kH);
     EXPECT_EQ(rec().needsCompose, 0);
+}
+
+TEST_F(Compose, MirroredTilesMatchTheReferencePixelForPixel) {
+    const std::pair<const char*, Bytes> pictures[] = {
+        {"two colours", twoColourPng(20, 30, 0xFFFF0000, 0xFF00FF00)},
+        {"gradient", gradientPng(37, 23)},
+        {"translucent", translucentPng(29, 17)},
+        {"sea blue", carried("SKIN_SEA_BLUE")},
+    };
+    // Widths that are no multiple of the pictures', one narrower than most of
+    // them, and windows small enough for the frame to be drawn in one piece.
+    const SIZE sizes[] = {{kW, kH}, {811, 571}, {50, 120}, {131 * 3 + 1, 90}, {41, 700}, {36, 36}};
+    rec().framed = 1;
+    rec().captionGloss = 1;
+    for (const auto& [name, png] : pictures) {
+        ASSERT_FALSE(png.empty()) << name;
+        withPicture(png, kPlaceMirroredTiles);
+        for (SIZE size : sizes) {
+            resize(size.cx, size.cy);
+            expectComposeMatchesReference(std::string(name) + " at " + std::to_string(size.cx) + " x " +
+                                          std::to_string(size.cy));
+        }
+    }
+}
+
+TEST_F(Compose, EveryModeFrameTintGlossAndBarMatchTheReference) {
+    struct Look {
+        const char* name;
+        int framed, gloss;
+        LONG tint;
+        int tintAlpha;
+    };
+    const Look looks[] = {
+        {"framed, gloss", 1, 1, -1, 255},
+        {"framed, gloss, translucent tint", 1, 1, RGB(0, 0, 200), 120},
+        {"framed, gloss, black tint", 1, 1, RGB(0, 0, 0), 90},
+        {"framed, tint", 1, 0, RGB(200, 40, 0), 70},
+        {"unframed, tint", 0, 0, RGB(0, 90, 0), 200},
+        {"unframed", 0, 0, -1, 255},
+    };
+    const Bytes translucent = translucentPng(41, 33), twoColours = twoColourPng(400, 40, 0xFFFF0000, 0xFF00FF00);
+    resize(kW + 3, kH + 1);
+    withBar(kW + 3, kH + 1);
+    // 9: an unknown mode, which draws no picture.
+    for (int mode : {int{kPlaceTopLeft}, int{kPlaceTopRight}, int{kPlaceCentred}, int{kPlaceStretched},
+                     int{kPlaceMirroredTiles}, 9}) {
+        for (const Bytes* png : {&translucent, &twoColours}) {
+            withPicture(*png, mode);
+            for (const Look& look : looks) {
+                rec().framed = look.framed;
+                rec().captionGloss = look.gloss;
+                rec().tintColour = look.tint;
+                rec().tintAlpha = look.tintAlpha;
+                expectComposeMatchesReference(std::string(look.name) + ", mode " + std::to_string(mode) +
+                                              (png == &translucent ? ", translucent" : ", two colours"));
+            }
+        }
+    }
+    // The window's own picture and colour take the place of the global ones.
+    rec().framed = 1;
+    rec().captionGloss = 1;
+    rec().ownPicture = translucentPng(23, 19);
+    rec().ownPictureMode = kPlaceMirroredTiles;
+    rec().ownBackColour = RGB(10, 20, 30);
+    expectComposeMatchesReference("own picture");
 }
 
 TEST_F(Compose, PlacementModesPutThePictureWhereTheySay) {
