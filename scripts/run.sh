@@ -3,13 +3,10 @@
 # window stays until you close it.  Without a display it runs for a few
 # seconds on a virtual one, saves a screenshot of the screen and prints its path.
 set -euo pipefail
-ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
 SECONDS_SHOWN="${SECONDS_SHOWN:-6}"
-
-bash "$ROOT/scripts/build.sh"
 # shellcheck source=scripts/wine-env.sh
-source "$ROOT/scripts/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+build_project
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   wine_env_up 0

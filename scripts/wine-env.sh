@@ -1,10 +1,18 @@
-# Sourced by the test and run scripts: a 32-bit Wine prefix inside the build
-# tree, the Chinese code page, font replacements, a virtual display and one
-# persistent wineserver.  Call wine_env_up after setting BUILD_DIR, and
-# wine_env_down (or the EXIT trap it installs) when done.
+# Sourced by the run, test and benchmark scripts: the build, and a 32-bit
+# Wine prefix inside the build tree, the Chinese code page, font
+# replacements, a virtual display and one persistent wineserver.  Call
+# build_project, then wine_env_up; wine_env_down (or the EXIT trap that
+# wine_env_up installs) ends what it started.
 
-: "${BUILD_DIR:?BUILD_DIR must be set}"
 SCRIPTS_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+ROOT="$(cd "$SCRIPTS_DIR/.." && pwd)"
+export BUILD_DIR="${BUILD_DIR:-$ROOT/build}"
+
+# Installs what is missing, configures once and builds everything.
+build_project() {
+  # The build runs in the caller's locale, not the one Wine is given.
+  env -u LC_ALL bash "$SCRIPTS_DIR/build.sh"
+}
 
 export WINEPREFIX="$BUILD_DIR/wineprefix"
 export WINEARCH=win32

@@ -95,7 +95,7 @@ TEST_F(SkinnedWindow, HoverFadesInOverTheMinimiseButtonAndTheCloseButtonTurnsRed
 
 TEST_F(SkinnedWindow, PressingTheCaptionDragsTheWindow) {
     POINT from = onScreen(300, 12);
-    screen::drag(from.x, from.y, from.x + 60, from.y + 40);
+    remote::drag(from.x, from.y, from.x + 60, from.y + 40);
     RECT moved;
     ASSERT_TRUE(remote::waitUntil([&] {
         GetWindowRect(main, &moved);

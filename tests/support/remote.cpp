@@ -160,16 +160,37 @@ void moveMouse(int x, int y) {
     Sleep(50);
 }
 
+namespace {
+
+void sendLeftButton(DWORD flag) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flag;
+    SendInput(1, &in, sizeof in);
+}
+
+}  // namespace
+
 void click(int x, int y) {
     moveMouse(x, y);
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &in[0], sizeof(INPUT));
+    sendLeftButton(MOUSEEVENTF_LEFTDOWN);
     Sleep(50);
-    SendInput(1, &in[1], sizeof(INPUT));
+    sendLeftButton(MOUSEEVENTF_LEFTUP);
     Sleep(100);
+}
+
+void drag(int fromX, int fromY, int toX, int toY) {
+    moveMouse(fromX, fromY);
+    Sleep(50);
+    sendLeftButton(MOUSEEVENTF_LEFTDOWN);
+    Sleep(150);
+    for (int i = 1; i <= 10; ++i) {
+        SetCursorPos(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10);
+        Sleep(30);
+    }
+    Sleep(100);
+    sendLeftButton(MOUSEEVENTF_LEFTUP);
+    Sleep(200);
 }
 
 void clickClientRect(HWND w, const RECT& r) {

@@ -65,6 +65,9 @@ RECT tabDisplayArea(HANDLE process, HWND tab);
 // Real mouse input at a screen point.
 void moveMouse(int x, int y);
 void click(int x, int y);
+// Presses the left button at one point, moves in steps to another and
+// releases it there.
+void drag(int fromX, int fromY, int toX, int toY);
 // Clicks the centre of a window, or of a rectangle in its client coordinates.
 void clickWindow(HWND w);
 void clickClientRect(HWND w, const RECT& clientRect);

@@ -51,24 +51,4 @@ int distance(COLORREF a, COLORREF b) {
            std::abs(GetBValue(a) - GetBValue(b));
 }
 
-void drag(int fromX, int fromY, int toX, int toY) {
-    SetCursorPos(fromX, fromY);
-    Sleep(100);
-    INPUT press{};
-    press.type = INPUT_MOUSE;
-    press.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    SendInput(1, &press, sizeof press);
-    Sleep(150);
-    for (int i = 1; i <= 10; ++i) {
-        SetCursorPos(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10);
-        Sleep(30);
-    }
-    Sleep(100);
-    INPUT release{};
-    release.type = INPUT_MOUSE;
-    release.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(1, &release, sizeof release);
-    Sleep(200);
-}
-
 }  // namespace screen

@@ -1,5 +1,5 @@
 #pragma once
-// Reading what is on the screen, and mouse gestures beyond a click.
+// Reading what is on the screen.
 #include <windows.h>
 
 #include <vector>
@@ -22,9 +22,5 @@ private:
 
 // Sum of the absolute differences of the three channels.
 int distance(COLORREF a, COLORREF b);
-
-// Presses the left button at one point, moves in steps to another and
-// releases it there.
-void drag(int fromX, int fromY, int toX, int toY);
 
 }  // namespace screen
