@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/handles.h"
+#include "win/handles.h"
 
 namespace app {
 
@@ -16,7 +16,7 @@ private:
     struct Entry {
         std::string face;
         int height;
-        OwnedFont font;
+        win::OwnedFont font;
     };
     std::vector<Entry> fonts_;
 };

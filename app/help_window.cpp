@@ -4,8 +4,8 @@
 #include "app/layout.h"
 #include "app/lifetime.h"
 #include "app/picture_box.h"
-#include "app/resources.h"
 #include "app/window_class.h"
+#include "win/resources.h"
 
 namespace app {
 
@@ -25,7 +25,7 @@ LRESULT CALLBACK helpWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
         ControlContext context{hwnd, &state->fonts, RECT{}, RECT{}};
         for (const ControlSpec& spec : helpWindowControls()) createControl(context, spec, true);
-        setPicture(GetDlgItem(hwnd, ctl::图片框1), carriedBytes("HELP_PICTURE"));
+        setPicture(GetDlgItem(hwnd, ctl::图片框1), win::carriedBytes("HELP_PICTURE"));
         // The link lies on the picture: keep it in front.
         SetWindowPos(GetDlgItem(hwnd, ctl::窗口关闭), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         ownWindowCreated();

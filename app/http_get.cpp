@@ -6,7 +6,7 @@
 #include <wininet.h>
 
 #include "app/endpoints.h"
-#include "app/handles.h"
+#include "win/handles.h"
 #include "app/web_address.h"
 
 namespace app {
@@ -14,7 +14,7 @@ namespace app {
 namespace {
 
 inline void closeInternetHandle(HINTERNET h) { InternetCloseHandle(h); }
-using InternetHandle = Owned<HINTERNET, closeInternetHandle>;
+using InternetHandle = win::Owned<HINTERNET, closeInternetHandle>;
 
 void setTimeouts(HINTERNET h) {
     for (auto [option, ms] : {std::pair{INTERNET_OPTION_CONNECT_TIMEOUT, kConnectTimeoutMs},

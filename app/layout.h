@@ -78,7 +78,6 @@ inline constexpr int kMainHeight = 570;
 inline constexpr int kHelpWidth = 259;
 inline constexpr int kHelpHeight = 186;
 inline constexpr const char* kMainTitle = "Lumo音乐台盒子";
-inline constexpr const char* kDefaultFace = "宋体";
 inline constexpr int kDefaultFontHeight = 12;
 
 // Tab page titles, in page order.

@@ -4,17 +4,17 @@
 #include <memory>
 
 #include "app/controls.h"
-#include "app/handles.h"
 #include "app/help_window.h"
 #include "app/layout.h"
 #include "app/lifetime.h"
 #include "app/notice_text.h"
 #include "app/picture_box.h"
-#include "app/resources.h"
 #include "app/web_browser.h"
 #include "app/web_pages.h"
 #include "app/window_class.h"
-#include "skin/window/window_dc.h"
+#include "win/handles.h"
+#include "win/resources.h"
+#include "win/window.h"
 
 namespace app {
 
@@ -22,14 +22,14 @@ namespace {
 
 struct MainWindowState {
     FontSet fonts;
-    OwnedMenu skinMenu;
+    win::OwnedMenu skinMenu;
     COLORREF editorText = 0x000000;
 };
 
 MainWindowState* stateOf(HWND hwnd) { return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
-OwnedMenu buildSkinMenu() {
-    OwnedMenu bar(CreateMenu());
+win::OwnedMenu buildSkinMenu() {
+    win::OwnedMenu bar(CreateMenu());
     HMENU items = CreatePopupMenu();
     for (const MenuEntry& e : skinMenuEntries()) AppendMenuA(items, MF_STRING, e.command, e.text);
     AppendMenuA(bar.get(), MF_POPUP, reinterpret_cast<UINT_PTR>(items), kSkinMenuTitle);
@@ -53,19 +53,19 @@ void createControls(HWND hwnd, MainWindowState& state) {
     createTabControl(hwnd, state, specs.front());
     HWND tab = GetDlgItem(hwnd, ctl::转换框);
 
-    ControlContext context{hwnd, &state.fonts, skin::childRectInParent(tab), RECT{}};
+    ControlContext context{hwnd, &state.fonts, win::rectInParent(tab), RECT{}};
     // The display area below the headers is where page positions start.
     SendMessageA(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&context.pageArea));
 
     for (const ControlSpec& spec : specs.subspan(1)) {
         HWND child = createControl(context, spec, spec.page <= 1);
-        if (spec.id == ctl::分组框1) context.groupRect = skin::childRectInParent(child);
+        if (spec.id == ctl::分组框1) context.groupRect = win::rectInParent(child);
         if (spec.kind == ControlKind::Browser) clipBrowserHost(child, context.pageArea);
     }
 
     SetWindowTextA(GetDlgItem(hwnd, ctl::公告框), noticeText());
     watchSongNameKeys(GetDlgItem(hwnd, ctl::歌名框));
-    setPicture(GetDlgItem(hwnd, ctl::头像), carriedBytes("AVATAR"));
+    setPicture(GetDlgItem(hwnd, ctl::头像), win::carriedBytes("AVATAR"));
 
     // The containers lie behind the controls they place; the player notice
     // lies in front of the player.

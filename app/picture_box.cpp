@@ -4,7 +4,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
-#include "app/handles.h"
+#include "win/handles.h"
 #include "app/window_class.h"
 
 namespace app {
@@ -12,13 +12,13 @@ namespace app {
 namespace {
 
 struct PictureBoxState {
-    ComPtr<IPicture> picture;
+    win::ComPtr<IPicture> picture;
 };
 
 PictureBoxState* stateOf(HWND hwnd) { return reinterpret_cast<PictureBoxState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
 
-ComPtr<IPicture> decodePicture(std::span<const BYTE> encoded) {
-    ComPtr<IPicture> picture;
+win::ComPtr<IPicture> decodePicture(std::span<const BYTE> encoded) {
+    win::ComPtr<IPicture> picture;
     if (encoded.empty()) return picture;
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, encoded.size());
     if (!memory) return picture;
@@ -26,7 +26,7 @@ ComPtr<IPicture> decodePicture(std::span<const BYTE> encoded) {
         std::memcpy(p, encoded.data(), encoded.size());
         GlobalUnlock(memory);
     }
-    ComPtr<IStream> stream;
+    win::ComPtr<IStream> stream;
     // The stream frees the memory block when it is released.
     if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.put()))) {
         GlobalFree(memory);

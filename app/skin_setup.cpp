@@ -1,22 +1,17 @@
 #include "app/skin_setup.h"
 
-#include "app/resources.h"
 #include "app/trim_tool.h"
-#include "gfx/startup.h"
-#include "skin/controls/menu_table.h"
 #include "skin/window/apply_skin.h"
-#include "skin/window/caption_buttons.h"
+#include "skin/window/engine.h"
 #include "skin/window/global_skin.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/settings.h"
 #include "skin/window/window_proc.h"
-#include "skin/window/window_record.h"
+#include "win/resources.h"
 
 namespace app {
 
 namespace {
-
-int graphicsStatus = 0;
 
 LRESULT CALLBACK shadowWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, msg, wp, lp);
@@ -24,20 +19,13 @@ LRESULT CALLBACK shadowWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 }  // namespace
 
-int startGraphics() {
-    ULONG_PTR token = 0;
-    graphicsStatus = static_cast<int>(gfx::startup(token));
-    skin::settings().graphicsToken = token;
-    return graphicsStatus;
-}
-
-bool registerShadowWindowClass() {
+bool registerShadowWindowClass(HICON icon) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof wc;
     wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     wc.lpfnWndProc = shadowWindowProc;
     wc.hInstance = GetModuleHandleA(nullptr);
-    wc.hIcon = skin::settings().applicationIcon;
+    wc.hIcon = icon;
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszMenuName = "";
@@ -46,13 +34,12 @@ bool registerShadowWindowClass() {
 }
 
 void initSkinModule() {
-    skin::resetSettings();
-    startGraphics();
+    skin::startSkinEngine();
     HINSTANCE module = GetModuleHandleA(nullptr);
     HICON icon = LoadIconA(module, MAKEINTRESOURCEA(129));
     if (!icon) icon = LoadIconA(module, "DEFAULT_ICON");
-    skin::settings().applicationIcon = icon;
-    registerShadowWindowClass();
+    skin::setApplicationIcon(icon);
+    registerShadowWindowClass(icon);
 }
 
 void setUpMainWindowSkin(HWND mainWindow) {
@@ -77,17 +64,9 @@ void setUpMainWindowSkin(HWND mainWindow) {
     skin::setBarTextStyle(mainWindow, bar);
 
     skin::setDeactivationHandler(trimWorkingSet);
-    auto seaBlue = carriedBytes("SKIN_SEA_BLUE");
-    skin::setGlobalSkin("", skin::Bytes(seaBlue.begin(), seaBlue.end()));
+    skin::setGlobalSkin("", win::carriedCopy("SKIN_SEA_BLUE"));
 }
 
-void exitSkinModule() {
-    skin::clearWindowRecords();
-    skin::menuTable().clear();
-    skin::releaseCaptionGlyphImages();
-    skin::releaseAllMemoryDcs();
-    gfx::shutdown(skin::settings().graphicsToken);
-    skin::settings().graphicsToken = 0;
-}
+void exitSkinModule() { skin::stopSkinEngine(); }
 
 }  // namespace app

@@ -6,15 +6,13 @@
 // exit routine.
 namespace app {
 
-// GdiplusStartup (version 1, no debug callback); keeps the token for the
-// engine and returns the status (0 when GDI+ started).
-int startGraphics();
+// Registers the class of the skin module's shadow windows, "yinyWindow",
+// with the application icon.
+bool registerShadowWindowClass(HICON icon);
 
-// Registers the class of the skin module's shadow windows, "yinyWindow".
-bool registerShadowWindowClass();
-
-// Starts GDI+, loads the application icon, sets the engine-wide settings to
-// their initial values and registers the shadow window class.
+// Starts the skin engine (GDI+, the engine-wide settings at their initial
+// values), gives it the application icon and registers the shadow window
+// class.
 void initSkinModule();
 
 // The main window becomes a skinned window with the sea-blue skin: options
@@ -23,7 +21,8 @@ void initSkinModule();
 // whenever the program loses activation.
 void setUpMainWindowSkin(HWND mainWindow);
 
-// Frees the engines' tables and shuts GDI+ down (after the message loop).
+// Stops the skin engine after the message loop: its tables go and GDI+ is
+// shut down.
 void exitSkinModule();
 
 }  // namespace app

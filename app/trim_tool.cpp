@@ -4,31 +4,24 @@
 #include <span>
 #include <vector>
 
-#include "app/handles.h"
-#include "app/resources.h"
+#include "win/handles.h"
+#include "win/resources.h"
 
 namespace app {
 
 namespace {
 
-inline void closeFind(HANDLE h) { FindClose(h); }
-using FindHandle = Owned<HANDLE, closeFind>;
-
-// CreateFileA and FindFirstFileA fail with INVALID_HANDLE_VALUE, not 0.
-template <typename Handle>
-Handle adopt(HANDLE h) {
-    return Handle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
+using win::OwnedHandle;
 
 bool fileExists(const std::string& path) {
     WIN32_FIND_DATAA found;
-    return static_cast<bool>(adopt<FindHandle>(FindFirstFileA(path.c_str(), &found)));
+    return static_cast<bool>(win::adoptFileHandle<win::OwnedFind>(FindFirstFileA(path.c_str(), &found)));
 }
 
 void writeTool(const std::string& path, std::span<const BYTE> tool) {
     bool written = false;
     {
-        auto file = adopt<OwnedHandle>(
+        auto file = win::adoptFileHandle<OwnedHandle>(
             CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file) return;
         DWORD n = 0;
@@ -42,7 +35,7 @@ void writeTool(const std::string& path, std::span<const BYTE> tool) {
 // The file at `path` opened so that nobody can change it while it is open,
 // when its bytes are exactly the carried tool; empty otherwise.
 OwnedHandle openIfCarriedTool(const std::string& path, std::span<const BYTE> tool) {
-    auto file = adopt<OwnedHandle>(
+    auto file = win::adoptFileHandle<OwnedHandle>(
         CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return {};
     LARGE_INTEGER size;
@@ -69,7 +62,7 @@ std::string trimToolPath() {
 }
 
 void trimWorkingSet() {
-    std::span<const BYTE> tool = carriedBytes(kTrimToolResource);
+    std::span<const BYTE> tool = win::carriedBytes(kTrimToolResource);
     if (tool.empty()) return;
     const std::string path = trimToolPath();
     if (!fileExists(path)) writeTool(path, tool);

@@ -4,7 +4,7 @@
 #include <ole2.h>
 #include <string>
 
-#include "app/handles.h"
+#include "win/handles.h"
 #include "app/window_class.h"
 
 namespace app {
@@ -43,7 +43,7 @@ public:
     }
 
     void resize() {
-        ComPtr<IOleInPlaceObject> inPlace;
+        win::ComPtr<IOleInPlaceObject> inPlace;
         if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
             RECT rc;
             GetClientRect(host_, &rc);
@@ -150,8 +150,8 @@ private:
 
     LONG refs_ = 1;
     HWND host_;
-    ComPtr<IOleObject> object_;
-    ComPtr<IWebBrowser2> browser_;
+    win::ComPtr<IOleObject> object_;
+    win::ComPtr<IWebBrowser2> browser_;
 };
 
 BrowserSite* siteOf(HWND hwnd) { return reinterpret_cast<BrowserSite*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }

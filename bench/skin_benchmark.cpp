@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/main_window.h"
 #include "app/skin_setup.h"
-#include "gfx/startup.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
@@ -19,6 +19,8 @@
 #include "skin/window/settings.h"
 #include "skin/window/window_proc.h"
 #include "skin/window/window_record.h"
+#include "win/props.h"
+#include "win/resources.h"
 
 namespace {
 
@@ -41,14 +43,6 @@ double medianMs(const std::function<void()>& work, const std::function<void()>& 
     return times[times.size() / 2];
 }
 
-skin::Bytes carried(const char* name) {
-    HMODULE m = GetModuleHandleA(nullptr);
-    HRSRC info = FindResourceA(m, name, MAKEINTRESOURCEA(10));
-    if (!info) return {};
-    auto* data = static_cast<const BYTE*>(LockResource(LoadResource(m, info)));
-    return skin::Bytes(data, data + SizeofResource(m, info));
-}
-
 void pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
@@ -62,16 +56,17 @@ double composeOfPlainWindow() {
     constexpr int w = 810, h = 570;
     HWND window = CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_VISIBLE, 0, 0, w, h, nullptr, nullptr, nullptr,
                                   nullptr);
-    skin::WindowRecord r;
+    auto owned = std::make_unique<skin::WindowRecord>();
+    skin::WindowRecord& r = *owned;
     r.hwnd = window;
-    r.captionGloss = 1;
-    r.buttonBlockWidth = 95;
-    r.barHeight = 25;
-    r.barRect = {3, h - 29, w - 6, 25};
-    int index = skin::addWindowRecord(std::move(r));
-    SetPropA(window, skin::keys::kIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
-    double ms = medianMs([&] { skin::composeWindowSkin(index, false); });
-    skin::releaseRecordSurfaces(index);
+    r.caption.captionGloss = true;
+    r.caption.buttonBlockWidth = 95;
+    r.bar.barHeight = 25;
+    r.bar.barRect = {3, h - 29, w - 6, 25};
+    int index = skin::addWindowRecord(std::move(owned));
+    win::setProp(window, skin::keys::kIndex, index);
+    double ms = medianMs([&] { skin::composeWindowSkin(r, false); });
+    skin::releaseRecordSurfaces(r);
     DestroyWindow(window);
     skin::removeWindowRecord(index);
     return ms;
@@ -83,7 +78,7 @@ int main() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     app::initSkinModule();
     app::registerMainWindowClass(instance);
-    skin::setGlobalSkin("", carried("SKIN_SEA_BLUE"));  // mirrored tiles
+    skin::setGlobalSkin("", win::carriedCopy("SKIN_SEA_BLUE"));  // mirrored tiles
 
     std::printf("810 x 570 window, sea-blue skin in mirrored tiles, median of %d runs under this system\n", kRuns);
     std::printf("  compose of a bare skinned window                 %8.2f ms\n", composeOfPlainWindow());
@@ -96,18 +91,18 @@ int main() {
     ShowWindow(skinned, SW_SHOW);
     UpdateWindow(skinned);
     pump();
-    const int index = skin::windowIndexOf(skinned);
+    skin::WindowRecord& record = *skin::recordOf(skinned);
 
-    double compose = medianMs([&] { skin::composeWindowSkin(index, false); });
+    double compose = medianMs([&] { skin::composeWindowSkin(record, false); });
     double repaint = medianMs([&] { repaintAll(skinned); });
     HDC screen = GetDC(skinned);
-    double blit = medianMs([&] { BitBlt(screen, 0, 0, 810, 570, skin::record(index).backgroundSurface, 0, 0, SRCCOPY); });
+    double blit = medianMs([&] { BitBlt(screen, 0, 0, 810, 570, record.caches.backgroundSurface, 0, 0, SRCCOPY); });
     ReleaseDC(skinned, screen);
     double plainRepaint = medianMs([&] { repaintAll(plain); });
 
     // One tick of the hover fade: the pointer has just entered the minimise
     // button, and the timer moves its highlight one step on.
-    const skin::FloatRect& b = skin::record(index).captionButtons.front().rect;
+    const skin::FloatRect& b = record.caption.captionButtons.front().rect;
     const LPARAM onButton = MAKELPARAM(static_cast<int>(b.x + b.w / 2), static_cast<int>(b.y + b.h / 2));
     const LPARAM away = MAKELPARAM(300, 300);
     const WPARAM timer = reinterpret_cast<WPARAM>(skinned);

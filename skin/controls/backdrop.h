@@ -2,6 +2,8 @@
 #include <string>
 #include <windows.h>
 
+#include "win/handles.h"
+
 // What lies behind a skinned control, and where a control sits in its
 // skinned top-level window.  Window-relative coordinates start at the top-left
 // corner of the skinned window's window rectangle; the window's background
@@ -11,8 +13,6 @@ namespace skin {
 // The index of the skinned top-level window that holds the window (the
 // window itself, or its nearest skinned ancestor), or 0.
 int findSkinnedWindow(HWND hwnd);
-
-std::string windowClassName(HWND hwnd);
 
 // The control's window rectangle in window-relative coordinates.
 RECT controlRectInWindow(HWND hwnd);
@@ -40,12 +40,17 @@ void publishControlImage(HWND hwnd, HDC canvas, bool toolbarKeys, bool wholeWind
 void publishControlImageKeyed(HWND hwnd, HDC canvas, COLORREF keyColour, bool toolbarKeys);
 
 // Copies the control's content area out of the composition cache onto the
-// control.  excludePlainChildren: paint around every visible child that is
-// not a skinned control; otherwise around every visible child.
+// control: onto the given context (whose clip is left as it was), or onto
+// the control's own.  excludePlainChildren: around every visible child that
+// is not a skinned control; otherwise around every visible child.
 void paintControlFromCache(HWND control, bool toolbarKeys, HDC dc = nullptr, bool excludePlainChildren = false);
 
-// GetDC(control) with every visible child that carries no owner index
-// ("Hw_FuID") excluded; a given context is released first.
-HDC getDCExcludingPlainChildren(HWND control, HDC dc = nullptr);
+// Excludes from the context's clip every visible child of the control that
+// carries no owner index ("Hw_FuID"), that is every child that is not a
+// skinned control.  The context stays the caller's.
+void excludePlainChildrenFromClip(HWND control, HDC dc);
+
+// The control's own context with its plain children excluded as above.
+win::WindowDc getDCExcludingPlainChildren(HWND control);
 
 }  // namespace skin

@@ -1,6 +1,7 @@
 #include "skin/window/apply_skin.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "skin/controls/dispatch.h"
 #include "skin/window/caption_buttons.h"
@@ -10,6 +11,8 @@
 #include "skin/window/skin_layout.h"
 #include "skin/window/skin_picture.h"
 #include "skin/window/window_proc.h"
+#include "win/props.h"
+#include "win/window.h"
 
 namespace skin {
 
@@ -30,74 +33,68 @@ void takeOwnPicture(WindowRecord& r, const Bytes& picture) {
 
 void applyWindowSkin(HWND window, const SkinOptions& o) {
     if (findWindowRecord(window)) return;
-    LONG style = GetWindowLongA(window, GWL_STYLE);
+    const LONG style = win::style(window);
     SetWindowLongA(window, GWL_STYLE, style & ~WS_CLIPCHILDREN);
-    RECT client{};
-    GetClientRect(window, &client);
     settings().frameInset = kFrameInset;
 
-    WindowRecord r;
+    auto owned = std::make_unique<WindowRecord>();
+    WindowRecord& r = *owned;
     r.hwnd = window;
-    r.captionHeight = std::max(25, o.captionHeight.value_or(25));
-    r.hasHelpButton = o.helpButton.value_or(0);
-    r.hasMenuButton = o.menuButton.value_or(0);
-    r.hasMinButton = (style & WS_MINIMIZEBOX) ? 1 : 0;
-    r.hasMaxButton = (style & WS_MAXIMIZEBOX) ? 1 : 0;
-    r.framed = o.framed.value_or(1);
-    r.hasCloseButton = o.noCloseButton.value_or(0) ? 0 : r.framed;
-    r.resizable = o.resizable.value_or(1);
-    r.showTitle = o.showTitle.value_or(1);
-    r.captionGloss = o.captionGloss.value_or(0);
+    CaptionState& c = r.caption;
+    c.captionHeight = std::max(25, o.captionHeight.value_or(25));
+    c.hasHelpButton = o.helpButton.value_or(0) != 0;
+    c.hasMenuButton = o.menuButton.value_or(0) != 0;
+    c.hasMinButton = (style & WS_MINIMIZEBOX) != 0;
+    c.hasMaxButton = (style & WS_MAXIMIZEBOX) != 0;
+    r.framed = o.framed.value_or(1) != 0;
+    c.hasCloseButton = !o.noCloseButton.value_or(0) && r.framed;
+    r.resizable = o.resizable.value_or(1) != 0;
+    c.showTitle = o.showTitle.value_or(1) != 0;
+    c.captionGloss = o.captionGloss.value_or(0) != 0;
     r.ownPictureMode = o.ownPictureMode.value_or(settings().placementMode);
     r.tintColour = o.tintColour.value_or(-1);
     r.tintAlpha = o.tintAlpha.value_or(255);
-    r.maxTrackWidth = GetSystemMetrics(SM_CXSCREEN);
-    r.maxTrackHeight = GetSystemMetrics(SM_CYSCREEN);
+    r.limits.maxTrackWidth = GetSystemMetrics(SM_CXSCREEN);
+    r.limits.maxTrackHeight = GetSystemMetrics(SM_CYSCREEN);
     if (!o.ownPicture.empty()) takeOwnPicture(r, o.ownPicture);
-    buildCaptionButtons(r, client.right);
+    buildCaptionButtons(r, win::clientSize(window).cx);
 
     // The system commands that minimise, maximise and restore stay available.
-    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_SYSMENU);
-    const int index = addWindowRecord(std::move(r));
+    SetWindowLongA(window, GWL_STYLE, win::style(window) | WS_SYSMENU);
+    const int index = addWindowRecord(std::move(owned));
 
-    if (o.framed && *o.framed) createCaptionTips(index);
-    layoutCaptionButtons(index);
-    if (o.barHeight && *o.barHeight > 0) {
-        setupBottomBar(index, *o.barHeight, o.barItems ? &*o.barItems : nullptr);
-        WindowRecord& rec = record(index);
-        rec.barTextColour = 0;
-        rec.barGlowColour = 0xFFFFFF;
-        rec.barFontName = "宋体";
-        rec.barFontSize = 12;
-    }
-    layoutBottomBar(index);
+    if (o.framed && *o.framed) createCaptionTips(r);
+    layoutCaptionButtons(r);
+    // The bar's text style starts at its defaults (black text, white glow,
+    // the default face at 12 pixels).
+    if (o.barHeight && *o.barHeight > 0) setupBottomBar(r, *o.barHeight, o.barItems ? &*o.barItems : nullptr);
+    layoutBottomBar(r);
     skinChildControls(index, window);
-    record(index).needsCompose = 1;
+    r.needsCompose = true;
 
-    WNDPROC previous = reinterpret_cast<WNDPROC>(
+    r.previousProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(skinnedWindowProc)));
-    record(index).previousProcedure = previous;
-    SetPropA(window, keys::kPreviousProc, reinterpret_cast<HANDLE>(previous));
-    SetPropA(window, keys::kIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
+    win::setProp(window, keys::kPreviousProc, r.previousProcedure);
+    win::setProp(window, keys::kIndex, index);
 }
 
 bool setCloseEffect(HWND window, int effect) {
-    int index = windowIndexOf(window);
-    if (!index) return false;
-    record(index).closeEffect = effect;
+    WindowRecord* r = recordOf(window);
+    if (!r) return false;
+    r->closeEffect = effect;
     return true;
 }
 
 bool setBarTextStyle(HWND window, const BarTextStyle& s) {
-    int index = windowIndexOf(window);
-    if (!index) return false;
-    WindowRecord& r = record(index);
-    r.barTextInverse = s.inverse.value_or(1);
-    r.barTextGlow = s.glow.value_or(0);
-    r.barTextColour = s.textColour.value_or(0);
-    r.barGlowColour = s.glowColour.value_or(0xFFFFFF);
-    if (s.fontFace) r.barFontName = *s.fontFace;
-    if (s.fontSize) r.barFontSize = *s.fontSize;
+    WindowRecord* r = recordOf(window);
+    if (!r) return false;
+    BarState& b = r->bar;
+    b.barTextInverse = s.inverse.value_or(1) != 0;
+    b.barTextGlow = s.glow.value_or(0) != 0;
+    b.barTextColour = s.textColour.value_or(0);
+    b.barGlowColour = s.glowColour.value_or(0xFFFFFF);
+    if (s.fontFace) b.barFontName = *s.fontFace;
+    if (s.fontSize) b.barFontSize = *s.fontSize;
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
+#include <optional>
 #include <vector>
 #include <windows.h>
 
 #include "gfx/graphics.h"
+#include "gfx/image.h"
 #include "skin/window/skin_types.h"
 #include "skin/window/window_record.h"
 
@@ -22,19 +24,13 @@ inline constexpr const char* kRestoreGlyph = "CAPTION_RESTORE";
 inline constexpr const char* kMenuGlyph = "CAPTION_MENU";
 inline constexpr const char* kHelpGlyph = "CAPTION_HELP";
 
-// The bytes of an RCDATA resource of the executable; empty when missing.
-Bytes loadGlyph(const char* resourceName);
-
 // The resource name of a kind's glyph (the maximise button's normal one);
 // null for buttons that carry their own.
 const char* glyphNameOf(int kind);
 
 // Drawing keeps every glyph it has decoded for later redraws.  This frees
-// them; call it before GDI+ is shut down.
+// them; the engine's stop calls it before GDI+ is shut down.
 void releaseCaptionGlyphImages();
-
-// Gives each button its glyph, and the maximise button its restore glyph.
-void attachCaptionGlyphs(std::vector<CaptionButton>& buttons);
 
 // Builds the record's caption buttons from its presence flags (help, main
 // menu, minimise, maximise, close), with glyphs, and places the block at
@@ -44,43 +40,54 @@ void buildCaptionButtons(WindowRecord& r, int clientWidth);
 // Creates the tooltip window of the record's caption buttons and one tool
 // per button, numbered 1, 2, ... from the left, with its tip text and its
 // current rectangle.
-void createCaptionTips(int index);
+void createCaptionTips(WindowRecord& r);
 
-// ---- Drawing ----------------------------------------------------------------
+// ---- Looks and the painter ----------------------------------------------------
 
 // Where button n (1-based) is drawn: one pixel left of its hit rectangle,
 // one below the block's top, its nominal width and height.
 FloatRect buttonFace(const WindowRecord& r, int n);
 
-// Draws button n.  Composing: g is the compose's graphics on the background
-// surface and nothing reaches the screen.  Otherwise the button's rectangle
-// is redrawn in the background surface (over what the caption cache holds)
-// and copied to the window.  Not pressed, alpha 0 is the normal look and
-// alpha up to 240 the hovered one.
-void drawCaptionButton(int index, int n, gfx::Graphics* g, bool composing, bool pressed, int alpha);
+// One caption button as it is to be drawn.
+struct CaptionButtonLook {
+    FloatRect face;
+    bool close = false;                  // red highlight, rounded top-right corner
+    const gfx::Image* glyph = nullptr;   // null: none
+    bool pressed = false;
+    int alpha = 0;                       // hover highlight, 0 (normal) to 240
+    COLORREF accent = 0;
+    // The shaded line left of the button (darker for the first button) and,
+    // unless it is the last, the one left of the next button; both span the
+    // block's height.
+    float separatorX = 0;
+    int separatorAlpha = 60;
+    std::optional<float> nextSeparatorX;
+    float blockTop = 0, blockHeight = 22;
+};
 
-// The hover highlight of button n at alpha 0..240: the accent colour (red
-// for the close button) fading downwards, with a light gloss edge.
-void drawHoverHighlight(gfx::Graphics& g, int index, int n, int alpha);
+// The look of button n of a record, pressed or at a hover alpha.
+CaptionButtonLook captionButtonLook(const WindowRecord& r, int n, bool pressed, int alpha);
 
-// The shaded lines left of button n and, unless it is the last, left of the
-// next one.
-void drawButtonSeparators(int index, int n, gfx::Graphics& g);
+// The caption area a redraw of the button restores first: the face when
+// pressed, else the face grown by a pixel left, right and below (the
+// highlight's and the separators' reach).
+RECT captionButtonRestoreArea(const CaptionButtonLook& look);
+
+// Draws a caption button over what is already there (the caller restores
+// the area from the caption cache first).
+void paintCaptionButton(gfx::Graphics& g, const CaptionButtonLook& look);
+
+// Redraws button n of the window in its background surface, over the
+// caption cache, and copies its face to the window.  Not pressed, alpha 0 is
+// the normal look and alpha up to 240 the hovered one.
+void redrawCaptionButton(WindowRecord& r, int n, bool pressed, int alpha);
 
 // What a click on button n does: close, maximise or restore, minimise, or
 // the main-menu, help or button's own callback.  Numbers out of range do
-// nothing.
-void captionButtonClick(int index, int n);
+// nothing.  The window may be gone when it returns.
+void captionButtonClick(WindowRecord& r, int n);
 
 // ---- Hover animation -------------------------------------------------------------
-
-// The fields of a window record that the hover animation reads and writes.
-struct HoverState {
-    int hoveredButton = 0;
-    FadeState fadeIn, fadeOut;
-    int hoverTimerRunning = 0;
-    int mouseInside = 0;
-};
 
 // One button redrawn at an alpha.
 struct HoverDraw {
@@ -118,26 +125,25 @@ HoverUpdate hoverOnMouseLeave(const HoverState& s);
 HoverUpdate hoverOnTimer(const HoverState& s);
 
 // ---- Entry points for the window procedure -------------------------------------
-// Each does nothing for an index without a record or a window that is not
-// framed.
+// Each does nothing for a window that is not framed.
 
 // WM_MOUSEMOVE (lParam as received).  Also sets the process-wide hovered
 // caption button.
-void captionHoverMouseMove(int index, LPARAM lParam);
+void captionHoverMouseMove(WindowRecord& r, LPARAM lParam);
 // WM_MOUSEHOVER.
-void captionHoverMouseHover(int index);
+void captionHoverMouseHover(WindowRecord& r);
 // WM_MOUSELEAVE.
-void captionHoverMouseLeave(int index);
+void captionHoverMouseLeave(WindowRecord& r);
 // WM_TIMER; only the window's own animation timer (id = the window) counts.
-void captionHoverTimer(int index, WPARAM timerId);
+void captionHoverTimer(WindowRecord& r, WPARAM timerId);
 
 // WM_LBUTTONDOWN, after the move or size handling: the button under the
 // point becomes the process-wide hovered caption button and is drawn
 // pressed.
-void pressCaptionButton(int index, LPARAM lParam);
+void pressCaptionButton(WindowRecord& r, LPARAM lParam);
 
 // WM_LBUTTONUP: clicks the process-wide hovered caption button when it is
-// one of this window's.
-void releaseCaptionButton(int index);
+// one of this window's.  The window may be gone when it returns.
+void releaseCaptionButton(WindowRecord& r);
 
 }  // namespace skin

@@ -16,18 +16,12 @@
 #include "skin/window/settings.h"
 #include "skin/window/window_dc.h"
 #include "skin/window/window_record.h"
+#include "win/props.h"
+#include "win/window.h"
 
 namespace skin {
 
 namespace {
-
-HANDLE asProp(HGDIOBJ o) { return reinterpret_cast<HANDLE>(o); }
-
-SIZE clientSize(HWND w) {
-    RECT rc{};
-    GetClientRect(w, &rc);
-    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
-}
 
 // A cache of one strip of the composed image: its context keeps the bitmap
 // it replaced and the one selected, both in the record.
@@ -94,34 +88,29 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     }
 }
 
-std::string windowText(HWND w) {
-    int n = GetWindowTextLengthA(w);
-    std::string text(static_cast<size_t>(n) + 1, '\0');
-    GetWindowTextA(w, text.data(), n + 1);
-    text.resize(static_cast<size_t>(n));
-    return text;
-}
-
 FloatRect titleRect(const WindowRecord& r, int clientWidth) {
-    return FloatRect{kFrameInset + 6 + 20.0f, kFrameInset + 1 + 2.0f,
-                     static_cast<float>(clientWidth - r.buttonBlockWidth - 10 - 2 * kFrameInset), 42.0f};
+    return FloatRect{kTitleX, kTitleY,
+                     static_cast<float>(clientWidth - r.caption.buttonBlockWidth - 10 - 2 * kFrameInset),
+                     static_cast<float>(kTitleHeight)};
 }
 
-void drawTitleText(gfx::Graphics& g, const WindowRecord& r, const std::string& text, const FloatRect& rect) {
+void drawTitleText(gfx::Graphics& g, const TitleLook& look) {
+    const FloatRect& rect = look.rect;
     TextStyle style;
-    style.face = r.titleFontName;
-    style.bold = r.titleBold != 0;
-    style.size = static_cast<float>(r.titleFontSize);
-    if (r.titleHaloColour == -1) {
-        gfx::SolidBrush brush = gfx::SolidBrush::create(toArgb(r.titleColour));
-        gfx::Font font = gfx::Font::fromFamilyName(r.titleFontName, static_cast<float>(r.titleFontSize),
-                                           r.titleBold ? gfx::FontStyleBold : gfx::FontStyleRegular, gfx::Unit::World);
+    style.face = look.fontName;
+    style.bold = look.bold;
+    style.size = static_cast<float>(look.fontSize);
+    if (look.haloColour == -1) {
+        gfx::SolidBrush brush = gfx::SolidBrush::create(toArgb(look.colour));
+        gfx::Font font = gfx::Font::fromFamilyName(look.fontName, static_cast<float>(look.fontSize),
+                                                   look.bold ? gfx::FontStyleBold : gfx::FontStyleRegular,
+                                                   gfx::Unit::World);
         gfx::StringFormat format = gfx::StringFormat::create(0);
-        g.drawString(text, font, brush, gfx::RectF{rect.x, rect.y, rect.w, rect.h}, format);
-    } else if (r.titleGlow) {
-        drawGlowText(g, text, rect, r.titleColour, static_cast<COLORREF>(r.titleHaloColour), 4.0f, style);
+        g.drawString(look.text, font, brush, gfx::RectF{rect.x, rect.y, rect.w, rect.h}, format);
+    } else if (look.glow) {
+        drawGlowText(g, look.text, rect, look.colour, static_cast<COLORREF>(look.haloColour), 4.0f, style);
     } else {
-        drawHaloText(g, text, rect, r.titleColour, static_cast<COLORREF>(r.titleHaloColour), 1.0f, style);
+        drawHaloText(g, look.text, rect, look.colour, static_cast<COLORREF>(look.haloColour), 1.0f, style);
     }
 }
 
@@ -130,7 +119,7 @@ void drawTitleText(gfx::Graphics& g, const WindowRecord& r, const std::string& t
 void applyRoundedRegion(HWND window) {
     SetWindowRgn(window, nullptr, TRUE);
     SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
-    SIZE s = clientSize(window);
+    const SIZE s = win::clientSize(window);
     // The window owns the region from here on.
     SetWindowRgn(window, CreateRoundRectRgn(0, 0, s.cx + 1, s.cy + 1, 5, 5), TRUE);
 }
@@ -158,21 +147,20 @@ bool fillDib(HBITMAP bitmap, gfx::ARGB colour) {
 }
 
 // The layers of the background over the cleared surface: picture, tint, gloss.
-void drawBackgroundLayers(gfx::Graphics& g, int index) {
-    const WindowRecord& r = record(index);
+void drawBackgroundLayers(gfx::Graphics& g, const WindowRecord& r) {
     const SkinSettings& s = settings();
-    SIZE size = clientSize(r.hwnd);
+    const SIZE size = win::clientSize(r.hwnd);
     if (!r.ownPicture.empty()) drawPicture(g, r.ownPicture, r.ownPictureMode, size.cx, size.cy);
     else if (!s.backgroundPicture.empty()) drawPicture(g, s.backgroundPicture, s.placementMode, size.cx, size.cy);
 
     const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
-    const float caption = static_cast<float>(r.captionHeight);
+    const float caption = static_cast<float>(r.caption.captionHeight);
     if (r.tintColour != -1) {
         gfx::SolidBrush tint = gfx::SolidBrush::create(toArgb(static_cast<COLORREF>(r.tintColour), r.tintAlpha));
-        if (r.captionGloss) g.fillRectangle(tint, 0, caption, w, h - caption);
+        if (r.caption.captionGloss) g.fillRectangle(tint, 0, caption, w, h - caption);
         else g.fillRectangle(tint, 0, 0, w, h);
     }
-    if (r.captionGloss) {
+    if (r.caption.captionGloss) {
         gfx::ARGB top = toArgb(0xFFFFFF, 150), bottom = toArgb(0xFFFFFF, 0);
         if (r.tintColour >= 1) {
             top = toArgb(static_cast<COLORREF>(r.tintColour), static_cast<int>(r.tintAlpha * 0.2));
@@ -185,9 +173,9 @@ void drawBackgroundLayers(gfx::Graphics& g, int index) {
 
 }  // namespace
 
-void drawBackground(gfx::Graphics& g, int index) {
-    g.clear(backColour(record(index)));
-    drawBackgroundLayers(g, index);
+void drawBackground(gfx::Graphics& g, const WindowRecord& r) {
+    g.clear(backColour(r));
+    drawBackgroundLayers(g, r);
 }
 
 namespace {
@@ -225,8 +213,8 @@ RoundRectPieces roundRectPieces(float x, float y, float w, float h, float d, flo
 
 }  // namespace
 
-void drawFrame(int index, gfx::Graphics& g) {
-    SIZE size = clientSize(record(index).hwnd);
+void drawFrame(const WindowRecord& r, gfx::Graphics& g) {
+    const SIZE size = win::clientSize(r.hwnd);
     const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
     const gfx::Pen dark = gfx::Pen::create(toArgb(0x000000, 180), 2.0f);
     const gfx::Pen light = gfx::Pen::create(toArgb(0xFFFFFF, 180), 1.0f);
@@ -263,187 +251,233 @@ void drawFrame(int index, gfx::Graphics& g) {
     g.resetClip();
 }
 
-void restoreFromCaptionCache(int index, const RECT& r) {
-    const WindowRecord& rec = record(index);
-    if (!rec.captionCacheDc || !rec.backgroundSurface) return;
-    BitBlt(rec.backgroundSurface, r.left, r.top, r.right - r.left, r.bottom - r.top, rec.captionCacheDc, r.left, r.top,
-           SRCCOPY);
+void restoreFromCaptionCache(const WindowRecord& r, const RECT& area) {
+    const SurfaceCaches& c = r.caches;
+    if (!c.captionCacheDc || !c.backgroundSurface) return;
+    BitBlt(c.backgroundSurface, area.left, area.top, win::width(area), win::height(area), c.captionCacheDc, area.left,
+           area.top, SRCCOPY);
 }
 
-void restoreFromBarCache(int index, const RECT& r) {
-    const WindowRecord& rec = record(index);
-    if (!rec.barCacheDc || !rec.backgroundSurface) return;
-    BitBlt(rec.backgroundSurface, r.left, r.top, r.right - r.left, r.bottom - r.top, rec.barCacheDc,
-           r.left - rec.barRect.x, r.top - rec.barRect.y, SRCCOPY);
+void restoreFromBarCache(const WindowRecord& r, const RECT& area) {
+    const SurfaceCaches& c = r.caches;
+    if (!c.barCacheDc || !c.backgroundSurface) return;
+    BitBlt(c.backgroundSurface, area.left, area.top, win::width(area), win::height(area), c.barCacheDc,
+           area.left - r.bar.barRect.x, area.top - r.bar.barRect.y, SRCCOPY);
 }
 
-void drawCaptionTitle(int index, gfx::Graphics* g, bool composing, std::optional<std::string> text) {
-    WindowRecord& r = record(index);
-    if (!r.backgroundSurface) return;
-    SIZE size = clientSize(r.hwnd);
-    const FloatRect rect = titleRect(r, size.cx);
-    const int titleWidth = static_cast<int>(rect.w);
-    std::string title = text ? *text : windowText(r.hwnd);
-
-    gfx::Graphics own;
-    if (!composing) {
-        restoreFromCaptionCache(index, RECT{9, 4, 9 + titleWidth, 4 + 42});
-        own = gfx::Graphics::fromHdc(r.backgroundSurface);
-        g = &own;
+void redrawStrip(WindowRecord& r, const StripRedraw& strip, const std::function<void(gfx::Graphics&)>& paint) {
+    const HDC surface = r.caches.backgroundSurface;
+    if (!surface) return;
+    if (strip.cache == StripCache::Caption) restoreFromCaptionCache(r, strip.restore);
+    else restoreFromBarCache(r, strip.restore);
+    {
+        gfx::Graphics g = gfx::Graphics::fromHdc(surface);
+        if (strip.antiAlias) g.setSmoothingMode(gfx::SmoothingMode::AntiAlias);
+        paint(g);
     }
-    if (HICON icon = settings().applicationIcon)
-        DrawIconEx(r.backgroundSurface, kFrameInset + 6, kFrameInset + 1, icon, 17, 17, 0, nullptr, DI_NORMAL);
-    if (!title.empty() && g) drawTitleText(*g, r, title, rect);
-    if (!composing) {
-        own.dispose();
-        HDC dc = getWindowDcExcludingChildren(r.hwnd);
-        BitBlt(dc, 9, 3, titleWidth, 42, r.backgroundSurface, 9, 3, SRCCOPY);
-        ReleaseDC(r.hwnd, dc);
-    }
+    win::WindowDc dc = strip.aroundChildren ? getWindowDcExcludingChildren(r.hwnd) : win::WindowDc(r.hwnd);
+    if (!dc) return;
+    const RECT& c = strip.copy;
+    BitBlt(dc.get(), c.left, c.top, win::width(c), win::height(c), surface, c.left, c.top, SRCCOPY);
 }
 
-void drawBarItem(int index, gfx::Graphics* g, bool composing, int item) {
-    WindowRecord& r = record(index);
-    if (item < 1 || item > static_cast<int>(r.barItemRects.size()) || !r.backgroundSurface) return;
-    const IntRect& ir = r.barItemRects[static_cast<size_t>(item) - 1];
-    const BarItem& bar = r.barItems[static_cast<size_t>(item) - 1];
-    const RECT area{ir.x, ir.y, ir.x + ir.w, ir.y + ir.h};
+// ---- Title --------------------------------------------------------------------
 
-    gfx::Graphics own;
-    if (!composing) {
-        restoreFromBarCache(index, area);
-        own = gfx::Graphics::fromHdc(r.backgroundSurface);
-        g = &own;
-    }
+TitleLook titleLook(const WindowRecord& r, std::string text) {
+    const CaptionState& c = r.caption;
+    TitleLook look;
+    look.text = std::move(text);
+    look.rect = titleRect(r, win::clientSize(r.hwnd).cx);
+    look.icon = settings().applicationIcon;
+    look.colour = c.titleColour;
+    look.haloColour = c.titleHaloColour;
+    look.glow = c.titleGlow;
+    look.fontName = c.titleFontName;
+    look.fontSize = c.titleFontSize;
+    look.bold = c.titleBold;
+    return look;
+}
+
+void paintCaptionTitle(gfx::Graphics& g, HDC surface, const TitleLook& look) {
+    if (look.icon) DrawIconEx(surface, kIconX, kIconY, look.icon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    if (!look.text.empty()) drawTitleText(g, look);
+}
+
+void drawCaptionTitle(WindowRecord& r, std::string text) {
+    const TitleLook look = titleLook(r, std::move(text));
+    const int titleWidth = static_cast<int>(look.rect.w);
+    StripRedraw strip;
+    strip.cache = StripCache::Caption;
+    strip.restore = RECT{kIconX, kIconY, kIconX + titleWidth, kIconY + kTitleHeight};
+    strip.copy = RECT{kIconX, kTitleCopyY, kIconX + titleWidth, kTitleCopyY + kTitleHeight};
+    strip.aroundChildren = true;
+    const HDC surface = r.caches.backgroundSurface;
+    redrawStrip(r, strip, [&](gfx::Graphics& g) { paintCaptionTitle(g, surface, look); });
+}
+
+// ---- Bottom bar ---------------------------------------------------------------------
+
+BarItemLook barItemLook(const WindowRecord& r, int item) {
+    const BarState& b = r.bar;
+    const BarItem& bar = b.barItems[static_cast<size_t>(item) - 1];
+    BarItemLook look;
+    look.rect = b.barItemRects[static_cast<size_t>(item) - 1];
+    look.text = bar.text;
+    look.picture = &bar.picture;
+    look.barHeight = b.barHeight;
+    look.glow = b.barTextGlow;
+    look.textColour = b.barTextInverse ? (~settings().backgroundColour & 0xFFFFFF) : bar.colour;
+    look.glowTextColour = b.barTextColour;
+    look.glowColour = b.barGlowColour;
+    look.fontName = b.barFontName;
+    look.fontSize = b.barFontSize;
+    return look;
+}
+
+void paintBarItem(gfx::Graphics& g, const BarItemLook& look) {
+    const IntRect& ir = look.rect;
     const float x = static_cast<float>(ir.x), y = static_cast<float>(ir.y);
     const float w = static_cast<float>(ir.w), h = static_cast<float>(ir.h);
     if (ir.w > 0 && ir.h > 0) {
         auto shade = gfx::LinearGradientBrush::create({x, y}, {x, y + h}, toArgb(0xFFFFFF, 60), toArgb(0xFFFFFF, 10));
-        g->fillRectangle(shade, x, y, w, h);
+        g.fillRectangle(shade, x, y, w, h);
     }
 
     FloatRect textRect{x + 3, y + 2, w - 3, h};
-    if (!bar.picture.empty()) {
-        gfx::Image picture = gfx::Image::fromBytes(bar.picture);
-        float pw = picture ? static_cast<float>(picture.width()) : 0, ph = picture ? static_cast<float>(picture.height()) : 0;
-        if (ph >= r.barHeight) pw = ph = static_cast<float>(static_cast<int>(r.barHeight * 0.7 + 0.5));
-        if (picture) g->drawImage(picture, x + 2, y + (h - ph) / 2, pw, ph);
+    if (look.picture && !look.picture->empty()) {
+        gfx::Image picture = gfx::Image::fromBytes(*look.picture);
+        float pw = picture ? static_cast<float>(picture.width()) : 0;
+        float ph = picture ? static_cast<float>(picture.height()) : 0;
+        if (ph >= look.barHeight) pw = ph = static_cast<float>(static_cast<int>(look.barHeight * 0.7 + 0.5));
+        if (picture) g.drawImage(picture, x + 2, y + (h - ph) / 2, pw, ph);
         textRect = FloatRect{x + pw + 5, y + 2, w - pw - 5, h};
     }
     // An empty text draws nothing in either style.
-    if (!bar.text.empty() && textRect.w > 0) {
-        if (r.barTextGlow) {
-            TextStyle style;
-            style.face = r.barFontName;
-            style.size = static_cast<float>(r.barFontSize);
-            style.lineAlignment = 1;
-            drawGlowText(*g, bar.text, textRect, r.barTextColour, r.barGlowColour, 4.0f, style);
-        } else {
-            COLORREF colour = r.barTextInverse ? (~settings().backgroundColour & 0xFFFFFF) : bar.colour;
-            gfx::SolidBrush brush = gfx::SolidBrush::create(toArgb(colour));
-            gfx::Font font = gfx::Font::fromFamilyName(r.barFontName, static_cast<float>(r.barFontSize), gfx::FontStyleRegular,
+    if (look.text.empty() || textRect.w <= 0) return;
+    if (look.glow) {
+        TextStyle style;
+        style.face = look.fontName;
+        style.size = static_cast<float>(look.fontSize);
+        style.lineAlignment = 1;
+        drawGlowText(g, look.text, textRect, look.glowTextColour, look.glowColour, 4.0f, style);
+        return;
+    }
+    gfx::SolidBrush brush = gfx::SolidBrush::create(toArgb(look.textColour));
+    gfx::Font font = gfx::Font::fromFamilyName(look.fontName, static_cast<float>(look.fontSize), gfx::FontStyleRegular,
                                                gfx::Unit::Pixel);
-            gfx::StringFormat format = gfx::StringFormat::create(0);
-            format.setAlignment(gfx::StringAlignment::Near);
-            format.setLineAlignment(gfx::StringAlignment::Center);
-            g->drawString(bar.text, font, brush, gfx::RectF{textRect.x, textRect.y, textRect.w, textRect.h}, format);
-        }
-    }
-    if (!composing) {
-        own.dispose();
-        HDC dc = GetDC(r.hwnd);
-        BitBlt(dc, ir.x, ir.y, ir.w, ir.h, r.backgroundSurface, ir.x, ir.y, SRCCOPY);
-        ReleaseDC(r.hwnd, dc);
-    }
+    gfx::StringFormat format = gfx::StringFormat::create(0);
+    format.setAlignment(gfx::StringAlignment::Near);
+    format.setLineAlignment(gfx::StringAlignment::Center);
+    g.drawString(look.text, font, brush, gfx::RectF{textRect.x, textRect.y, textRect.w, textRect.h}, format);
 }
 
+void drawBarItem(WindowRecord& r, int item) {
+    if (item < 1 || item > static_cast<int>(r.bar.barItemRects.size())) return;
+    const BarItemLook look = barItemLook(r, item);
+    const IntRect& ir = look.rect;
+    StripRedraw strip;
+    strip.cache = StripCache::Bar;
+    strip.restore = strip.copy = RECT{ir.x, ir.y, ir.x + ir.w, ir.y + ir.h};
+    redrawStrip(r, strip, [&](gfx::Graphics& g) { paintBarItem(g, look); });
+}
+
+// ---- Compose --------------------------------------------------------------------------
+
 void composeWindowSkin(int index, bool copyToScreen) {
-    if (!validIndex(index)) return;
-    WindowRecord& r = record(index);
-    const SIZE size = clientSize(r.hwnd);
+    if (validIndex(index)) composeWindowSkin(record(index), copyToScreen);
+}
+
+void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
+    const SIZE size = win::clientSize(r.hwnd);
     const int w = size.cx, h = size.cy;
+    SurfaceCaches& c = r.caches;
     if (r.framed && copyToScreen) applyRoundedRegion(r.hwnd);
 
-    if (!r.backgroundSurface) r.backgroundSurface = CreateCompatibleDC(nullptr);
+    if (!c.backgroundSurface) c.backgroundSurface = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = createDib32(w, h);
-    HGDIOBJ replaced = SelectObject(r.backgroundSurface, bitmap);
-    if (!GetPropA(r.hwnd, keys::kSurfaceOriginalBitmap)) SetPropA(r.hwnd, keys::kSurfaceOriginalBitmap, asProp(replaced));
-    else DeleteObject(replaced);
-    SetPropA(r.hwnd, keys::kSurfaceBitmap, asProp(bitmap));
+    HGDIOBJ replaced = SelectObject(c.backgroundSurface, bitmap);
+    if (!win::prop<HGDIOBJ>(r.hwnd, keys::kSurfaceOriginalBitmap))
+        win::setProp(r.hwnd, keys::kSurfaceOriginalBitmap, replaced);
+    else
+        DeleteObject(replaced);
+    win::setProp(r.hwnd, keys::kSurfaceBitmap, bitmap);
 
     const bool cleared = fillDib(bitmap, backColour(r));
     {
-        gfx::Graphics g = gfx::Graphics::fromHdc(r.backgroundSurface);
-        if (cleared) drawBackgroundLayers(g, index);
-        else drawBackground(g, index);
-        if (r.framed) drawFrame(index, g);
-        replaceStripCache(r.captionCacheDc, r.captionCacheOldBitmap, r.captionCacheBitmap, r.backgroundSurface, 0, 0,
-                          w, r.captionHeight);
-        replaceStripCache(r.barCacheDc, r.barCacheOldBitmap, r.barCacheBitmap, r.backgroundSurface, r.barRect.x,
-                          r.barRect.y, r.barRect.w, r.barRect.h);
+        gfx::Graphics g = gfx::Graphics::fromHdc(c.backgroundSurface);
+        if (cleared) drawBackgroundLayers(g, r);
+        else drawBackground(g, r);
+        if (r.framed) drawFrame(r, g);
+        replaceStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap, c.backgroundSurface, 0, 0,
+                          w, r.caption.captionHeight);
+        const IntRect& bar = r.bar.barRect;
+        replaceStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap, c.backgroundSurface, bar.x, bar.y,
+                          bar.w, bar.h);
         if (r.framed) {
-            if (r.showTitle) drawCaptionTitle(index, &g, true);
-            for (int i = 1; i <= static_cast<int>(r.captionButtons.size()); ++i)
-                drawCaptionButton(index, i, &g, true, false, 0);
+            if (r.caption.showTitle) paintCaptionTitle(g, c.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
+            for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i) {
+                const CaptionButtonLook look = captionButtonLook(r, i, false, 0);
+                restoreFromCaptionCache(r, captionButtonRestoreArea(look));
+                paintCaptionButton(g, look);
+            }
         }
-        if (r.barHeight > 0)
-            for (int i = 1; i <= static_cast<int>(r.barItems.size()); ++i) drawBarItem(index, &g, true, i);
+        if (r.bar.barHeight > 0)
+            for (int i = 1; i <= static_cast<int>(r.bar.barItems.size()); ++i) paintBarItem(g, barItemLook(r, i));
     }
 
-    releaseMemoryDc(r.compositionCache);
-    r.compositionCache = newMemoryCanvas(w, h);
-    BitBlt(r.compositionCache, 0, 0, w, h, r.backgroundSurface, 0, 0, SRCCOPY);
+    releaseMemoryDc(c.compositionCache);
+    c.compositionCache = newMemoryCanvas(w, h);
+    BitBlt(c.compositionCache, 0, 0, w, h, c.backgroundSurface, 0, 0, SRCCOPY);
 
     if (copyToScreen) {
-        HDC dc = getWindowDcExcludingChildren(r.hwnd);
-        BitBlt(dc, 0, 0, w, h, r.backgroundSurface, 0, 0, SRCCOPY);
-        ReleaseDC(r.hwnd, dc);
+        win::WindowDc dc = getWindowDcExcludingChildren(r.hwnd);
+        BitBlt(dc.get(), 0, 0, w, h, c.backgroundSurface, 0, 0, SRCCOPY);
     }
-    r.needsCompose = 0;
-    r.composedWidth = w;
-    r.composedHeight = h;
-    if (copyToScreen) invalidateSkinnedChildren(index);
+    r.needsCompose = false;
+    c.composedWidth = w;
+    c.composedHeight = h;
+    if (copyToScreen) invalidateSkinnedChildren(r);
 }
 
-void invalidateSkinnedChildren(int index) {
-    if (!validIndex(index)) return;
-    WindowRecord& r = record(index);
-    auto each = [&](const ControlList& list, auto&& action) {
-        for (const ControlItem& item : list)
+void invalidateSkinnedChildren(WindowRecord& r) {
+    auto each = [&](const auto& list, auto&& action) {
+        for (const auto& item : list)
             if (item.hwnd && GetParent(item.hwnd) == r.hwnd) action(item.hwnd);
     };
     each(r.listLike, [](HWND c) {
         InvalidateRect(c, nullptr, TRUE);
-        for (HWND k = FindWindowExA(c, nullptr, nullptr, nullptr); k; k = FindWindowExA(c, k, nullptr, nullptr))
+        for (HWND k : win::children(c))
             if (IsWindowVisible(k)) InvalidateRect(k, nullptr, TRUE);
     });
     each(r.edits, [](HWND c) { InvalidateRect(c, nullptr, TRUE); });
-    for (const ControlList* list : {&r.buttons, &r.trackbars, &r.progressBars, &r.upDowns})
-        each(*list, [](HWND c) { InvalidateRect(c, nullptr, FALSE); });
+    auto withoutErase = [](HWND c) { InvalidateRect(c, nullptr, FALSE); };
+    each(r.buttons, withoutErase);
+    each(r.trackbars, withoutErase);
+    each(r.progressBars, withoutErase);
+    each(r.upDowns, withoutErase);
 }
 
 void markChildCachesStale(HWND window, bool /*containersOnly*/) {
     // The control families keep no cached images of their own yet; every
     // control rebuilds its background from the invalidation below.
-    for (HWND c = FindWindowExA(window, nullptr, nullptr, nullptr); c; c = FindWindowExA(window, c, nullptr, nullptr))
+    for (HWND c : win::children(window))
         if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
 }
 
-void releaseRecordSurfaces(int index) {
-    if (!validIndex(index)) return;
-    WindowRecord& r = record(index);
-    releaseStripCache(r.captionCacheDc, r.captionCacheOldBitmap, r.captionCacheBitmap);
-    releaseStripCache(r.barCacheDc, r.barCacheOldBitmap, r.barCacheBitmap);
-    releaseMemoryDc(r.compositionCache);
-    r.compositionCache = nullptr;
-    if (r.backgroundSurface) {
-        if (HANDLE original = GetPropA(r.hwnd, keys::kSurfaceOriginalBitmap))
-            DeleteObject(SelectObject(r.backgroundSurface, static_cast<HGDIOBJ>(original)));
-        DeleteDC(r.backgroundSurface);
-        r.backgroundSurface = nullptr;
+void releaseRecordSurfaces(WindowRecord& r) {
+    SurfaceCaches& c = r.caches;
+    releaseStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap);
+    releaseStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap);
+    releaseMemoryDc(c.compositionCache);
+    c.compositionCache = nullptr;
+    if (c.backgroundSurface) {
+        if (HGDIOBJ original = win::prop<HGDIOBJ>(r.hwnd, keys::kSurfaceOriginalBitmap))
+            DeleteObject(SelectObject(c.backgroundSurface, original));
+        DeleteDC(c.backgroundSurface);
+        c.backgroundSurface = nullptr;
     }
-    RemovePropA(r.hwnd, keys::kSurfaceOriginalBitmap);
-    RemovePropA(r.hwnd, keys::kSurfaceBitmap);
+    win::removeProp(r.hwnd, keys::kSurfaceOriginalBitmap);
+    win::removeProp(r.hwnd, keys::kSurfaceBitmap);
 }
 
 }  // namespace skin

@@ -10,17 +10,14 @@ namespace skin {
 
 namespace {
 
-constexpr const char* kPngFormat = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
-
+// Each visible skinned window is composed again and repainted; marking its
+// controls stale also invalidates every visible child with erase.
 void recomposeVisibleWindows() {
-    for (int i = 1; i <= static_cast<int>(windowRecords().size()); ++i) {
-        HWND w = record(i).hwnd;
-        if (!IsWindowVisible(w)) continue;
-        composeWindowSkin(i, false);
-        InvalidateRect(w, nullptr, FALSE);
-        markChildCachesStale(w, false);
-        for (HWND c = FindWindowExA(w, nullptr, nullptr, nullptr); c; c = FindWindowExA(w, c, nullptr, nullptr))
-            if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
+    for (const auto& r : windowRecords()) {
+        if (!IsWindowVisible(r->hwnd)) continue;
+        composeWindowSkin(*r, false);
+        InvalidateRect(r->hwnd, nullptr, FALSE);
+        markChildCachesStale(r->hwnd, false);
     }
 }
 
@@ -44,7 +41,7 @@ void setGlobalSkin(const std::string& fileName, const Bytes& picture, std::optio
         } else if (s.placementMode == kPlaceTopLeft) {
             s.backgroundPicture = fadePictureEdges(source, std::nullopt, s.backgroundColour, FadeSide::Right);
         } else if (!fileName.empty()) {
-            s.backgroundPicture = gfx::Image::fromFile(fileName).saveToBytes(kPngFormat);
+            s.backgroundPicture = gfx::Image::fromFile(fileName).saveToBytes(gfx::format::Png);
         } else {
             s.backgroundPicture = picture;
         }

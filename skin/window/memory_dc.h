@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "win/handles.h"
+
 namespace skin {
 
 // A 32-bit top-down-addressed DIB section (rows run bottom-up in memory)
@@ -20,6 +22,12 @@ bool releaseMemoryDc(HDC dc);
 HDC newMemoryCanvas(int w, int h);
 
 int registeredMemoryDcCount();
+
+inline void releaseRegisteredDc(HDC dc) { releaseMemoryDc(dc); }
+
+// A registered memory context that one scope owns: it goes back through
+// releaseMemoryDc when the scope ends.
+using Canvas = win::Owned<HDC, releaseRegisteredDc>;
 
 // Releases every registered context (at exit, and in tests).
 void releaseAllMemoryDcs();

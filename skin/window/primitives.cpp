@@ -7,6 +7,7 @@
 #include "gfx/text.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/window_record.h"
+#include "win/window.h"
 
 namespace skin {
 
@@ -55,15 +56,14 @@ bool updateLayered(HWND window, HDC source, int alpha, std::optional<LayeredPlac
     if (!source) {
         int index = windowIndexOf(window);
         if (!index) return false;
-        source = record(index).backgroundSurface;
+        source = record(index).caches.backgroundSurface;
     }
     LayeredPlacement p{};
     if (placement) {
         p = *placement;
     } else {
-        RECT r;
-        GetWindowRect(window, &r);
-        p = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+        const RECT r = win::windowRect(window);
+        p = {r.left, r.top, win::width(r), win::height(r)};
     }
     POINT position{p.x, p.y}, origin{0, 0};
     SIZE size{p.w, p.h};

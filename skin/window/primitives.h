@@ -9,6 +9,7 @@
 #include "gfx/path.h"
 #include "skin/window/colour.h"
 #include "skin/window/skin_types.h"
+#include "win/fonts.h"
 
 // The small operations both skin engines draw with.
 namespace skin {
@@ -36,7 +37,7 @@ bool updateLayered(HWND window, HDC source = nullptr, int alpha = 255,
 
 // How a text effect lays its text out.
 struct TextStyle {
-    std::string face = "宋体";
+    std::string face = win::kDefaultFace;
     bool bold = false;
     std::optional<float> size;  // default: 13 for the halo, 12 for the glow
     int alignment = 0;          // near, centre, far

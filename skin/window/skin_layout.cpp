@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "skin/window/settings.h"
+#include "win/window.h"
 
 namespace skin {
 
@@ -19,18 +20,6 @@ CaptionButton makeButton(int kind, int width, const char* tip) {
 }
 
 bool inside(const IntRect& r, int x, int y) { return x >= r.x && x < r.x + r.w && y >= r.y && y < r.y + r.h; }
-
-int clientWidthOf(HWND w) {
-    RECT rc{};
-    GetClientRect(w, &rc);
-    return rc.right - rc.left;
-}
-
-RECT clientRectOf(HWND w) {
-    RECT rc{};
-    GetClientRect(w, &rc);
-    return rc;
-}
 
 }  // namespace
 
@@ -225,100 +214,75 @@ bool isMenuCommand(WPARAM wParam, LPARAM lParam) { return lParam == 0 && HIWORD(
 
 // ---- Wrappers over a window record ---------------------------------------------
 
-void layoutCaptionButtons(int index) {
-    if (!validIndex(index)) return;
-    WindowRecord& r = record(index);
+void layoutCaptionButtons(WindowRecord& r) {
+    CaptionState& c = r.caption;
     if (r.hwnd) {
-        r.buttonBlockX = laidOutButtonBlockX(clientWidthOf(r.hwnd), r.buttonBlockWidth);
-        r.buttonBlockHeight = kButtonBlockHeight;
+        c.buttonBlockX = laidOutButtonBlockX(win::clientSize(r.hwnd).cx, c.buttonBlockWidth);
+        c.buttonBlockHeight = kButtonBlockHeight;
     }
-    std::vector<FloatRect> rects = captionButtonRects(r.captionButtons, r.buttonBlockX, r.buttonBlockY);
+    std::vector<FloatRect> rects = captionButtonRects(c.captionButtons, c.buttonBlockX, c.buttonBlockY);
     for (size_t i = 0; i < rects.size(); ++i) {
-        CaptionButton& b = r.captionButtons[i];
+        CaptionButton& b = c.captionButtons[i];
         b.rect = rects[i];
-        r.captionTips.setToolRect(i + 1, toolRectOf(b.rect));
-        r.captionTips.setToolText(i + 1, b.tipText);
+        c.captionTips.setToolRect(i + 1, toolRectOf(b.rect));
+        c.captionTips.setToolText(i + 1, b.tipText);
     }
 }
 
-void setupBottomBar(int index, int barHeight, const std::vector<BarItem>* items) {
-    if (!validIndex(index)) return;
-    WindowRecord& r = record(index);
-    RECT client = clientRectOf(r.hwnd);
-    r.barHeight = barHeight;
+void setupBottomBar(WindowRecord& r, int barHeight, const std::vector<BarItem>* items) {
+    const SIZE client = win::clientSize(r.hwnd);
+    r.bar.barHeight = barHeight;
     std::vector<BarItem> laidOut = items ? *items : defaultBarItems();
-    BarLayout bar = setupBarLayout(client.right, client.bottom, barHeight, laidOut);
-    r.barRect = bar.barRect;
-    r.barItemRects = std::move(bar.itemRects);
-    r.barItems = std::move(laidOut);
+    BarLayout bar = setupBarLayout(client.cx, client.cy, barHeight, laidOut);
+    r.bar.barRect = bar.barRect;
+    r.bar.barItemRects = std::move(bar.itemRects);
+    r.bar.barItems = std::move(laidOut);
 }
 
-void layoutBottomBar(int index) {
-    if (!validIndex(index)) return;
-    WindowRecord& r = record(index);
-    RECT client = clientRectOf(r.hwnd);
-    BarLayout bar = relayoutBar(client.right, client.bottom, r.barHeight, r.barRect, r.barItems, r.barItemRects);
-    r.barRect = bar.barRect;
-    r.barItemRects = std::move(bar.itemRects);
+void layoutBottomBar(WindowRecord& r) {
+    const SIZE client = win::clientSize(r.hwnd);
+    BarState& b = r.bar;
+    BarLayout bar = relayoutBar(client.cx, client.cy, b.barHeight, b.barRect, b.barItems, b.barItemRects);
+    b.barRect = bar.barRect;
+    b.barItemRects = std::move(bar.itemRects);
 }
 
-int hitTestCaptionButtons(int index, int x, int y) {
-    if (!validIndex(index)) return 0;
-    const WindowRecord& r = record(index);
-    return hitTestCaptionButtons(r.captionButtons, r.buttonBlockX, r.buttonBlockY, r.buttonBlockHeight, x, y);
+int findMaximiseButton(const WindowRecord& r) {
+    return findCaptionButtonOfKind(r.caption.captionButtons, kMaximiseButton);
 }
 
-bool isNearCaptionButtons(int index, LPARAM lParam) {
-    if (!validIndex(index)) return false;
-    const WindowRecord& r = record(index);
-    return isNearCaptionButtons(r.buttonBlockX, r.buttonBlockWidth, r.buttonBlockHeight,
-                                static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
-}
-
-int findMaximiseButton(int index) {
-    if (!validIndex(index)) return 0;
-    return findCaptionButtonOfKind(record(index).captionButtons, kMaximiseButton);
-}
-
-int hitTestBarItems(int index, int x, int y) {
-    if (!validIndex(index)) return 0;
-    const WindowRecord& r = record(index);
-    return hitTestBarItems(r.barHeight, r.barRect, r.barItemRects, x, y);
+int hitTestBarItems(const WindowRecord& r, int x, int y) {
+    return hitTestBarItems(r.bar.barHeight, r.bar.barRect, r.bar.barItemRects, x, y);
 }
 
 namespace {
 
-PressGeometry pressGeometryOf(const WindowRecord& r, const RECT& client) {
+PressGeometry pressGeometryOf(const WindowRecord& r) {
+    const SIZE client = win::clientSize(r.hwnd);
     PressGeometry g;
-    g.clientWidth = client.right - client.left;
-    g.clientHeight = client.bottom - client.top;
-    g.captionHeight = r.captionHeight;
-    g.blockX = r.buttonBlockX;
-    g.blockWidth = r.buttonBlockWidth;
-    g.blockHeight = r.buttonBlockHeight;
-    g.resizable = r.resizable != 0;
+    g.clientWidth = client.cx;
+    g.clientHeight = client.cy;
+    g.captionHeight = r.caption.captionHeight;
+    g.blockX = r.caption.buttonBlockX;
+    g.blockWidth = r.caption.buttonBlockWidth;
+    g.blockHeight = r.caption.buttonBlockHeight;
+    g.resizable = r.resizable;
     g.inset = settings().frameInset;
     return g;
 }
 
 }  // namespace
 
-void setResizeCursor(int index, LPARAM lParam, const RECT& client) {
-    if (!validIndex(index)) return;
-    const WindowRecord& r = record(index);
+void setResizeCursor(const WindowRecord& r, LPARAM lParam) {
     if (!r.resizable) return;
-    PressGeometry g = pressGeometryOf(r, client);
-    Zone zone = cursorZone(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)), g.clientWidth,
-                           g.clientHeight, g.inset);
+    const PressGeometry g = pressGeometryOf(r);
+    const Zone zone = cursorZone(win::mouseX(lParam), win::mouseY(lParam), g.clientWidth, g.clientHeight, g.inset);
     if (zone != Zone::None) SetCursor(LoadCursorA(nullptr, zoneCursor(zone)));
 }
 
-void beginMoveOrResize(int index, LPARAM lParam, const RECT& client) {
-    if (!validIndex(index)) return;
-    const WindowRecord& r = record(index);
-    HWND window = r.hwnd;
-    PressAction action = pressAction(pressGeometryOf(r, client), static_cast<short>(LOWORD(lParam)),
-                                     static_cast<short>(HIWORD(lParam)));
+void beginMoveOrResize(const WindowRecord& r, LPARAM lParam) {
+    const HWND window = r.hwnd;
+    const PressAction action = pressAction(pressGeometryOf(r), win::mouseX(lParam), win::mouseY(lParam));
     // Both messages run the system's modal move or size loop; the record may
     // not be touched after them.
     switch (action.kind) {

@@ -178,28 +178,26 @@ bool isMenuCommand(WPARAM wParam, LPARAM lParam);
 // Places the caption block at the window's current right edge (when the
 // record has a window) and lays the buttons out; each button's tool gets its
 // new rectangle and current tip text.
-void layoutCaptionButtons(int index);
+void layoutCaptionButtons(WindowRecord& r);
 
 // Builds the bottom bar: its height, rectangle and items (the given ones
 // copied, or one item over the whole bar when none are given).
-void setupBottomBar(int index, int barHeight, const std::vector<BarItem>* items);
+void setupBottomBar(WindowRecord& r, int barHeight, const std::vector<BarItem>* items);
 
 // Places the bar and its items again for the current client size.
-void layoutBottomBar(int index);
+void layoutBottomBar(WindowRecord& r);
 
-// The record-based forms of the caption and bar hit tests (client
-// coordinates; lParam carries them in its signed words).
-int hitTestCaptionButtons(int index, int x, int y);
-bool isNearCaptionButtons(int index, LPARAM lParam);
-int findMaximiseButton(int index);
-int hitTestBarItems(int index, int x, int y);
+int findMaximiseButton(const WindowRecord& r);
+// The bar item under a client point, or 0.
+int hitTestBarItems(const WindowRecord& r, int x, int y);
 
 // On WM_MOUSEMOVE of a framed window that is not maximised: a resizable
 // window shows the sizing cursor of the zone under the point.
-void setResizeCursor(int index, LPARAM lParam, const RECT& client);
+void setResizeCursor(const WindowRecord& r, LPARAM lParam);
 
 // On WM_LBUTTONDOWN of a framed window that is neither maximised nor
 // minimised: lets the system drag or size the window as pressAction says.
-void beginMoveOrResize(int index, LPARAM lParam, const RECT& client);
+// The window may have moved, sized or gone when it returns.
+void beginMoveOrResize(const WindowRecord& r, LPARAM lParam);
 
 }  // namespace skin

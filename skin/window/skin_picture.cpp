@@ -18,9 +18,6 @@ gfx::Bitmap loadBitmap(const PictureSource& picture) {
     return {};
 }
 
-// The PNG encoder's format.
-constexpr const char* kPngFormat = "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}";
-
 }  // namespace
 
 COLORREF averageColour(const PictureSource& picture, int samples, int marginX, int marginY) {
@@ -66,7 +63,7 @@ Bytes fadePictureEdges(const PictureSource& picture, std::optional<int> fadeWidt
         auto bottom = gfx::LinearGradientBrush::create({0, fh - f}, {0, fh}, toArgb(colour, 0), toArgb(colour));
         g.fillRectangle(bottom, 0, fh - f + 1, fw, f);
     }
-    return canvas.saveToBytes(kPngFormat);
+    return canvas.saveToBytes(gfx::format::Png);
 }
 
 }  // namespace skin

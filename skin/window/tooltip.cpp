@@ -72,20 +72,7 @@ bool ToolTip::addTool(const std::optional<RECT>& rect, const std::string& text, 
     return add(rect, const_cast<LPSTR>(text.c_str()), id);
 }
 
-bool ToolTip::addCallbackTool(const std::optional<RECT>& rect, UINT_PTR id) {
-    return add(rect, LPSTR_TEXTCALLBACKA, id);
-}
-
-void ToolTip::setTipBackColour(COLORREF colour) { send(TTM_SETTIPBKCOLOR, colour, 0); }
-
-void ToolTip::setTipTextColour(COLORREF colour) { send(TTM_SETTIPTEXTCOLOR, colour, 0); }
-
 void ToolTip::setMaxTipWidth(int width) { send(TTM_SETMAXTIPWIDTH, 0, width); }
-
-void ToolTip::deleteTool(UINT_PTR id) {
-    TOOLINFOA info = toolInfo(owner_, id);
-    send(TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
-}
 
 int ToolTip::toolCount() const { return static_cast<int>(send(TTM_GETTOOLCOUNT, 0, 0)); }
 

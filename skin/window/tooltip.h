@@ -27,13 +27,7 @@ public:
     // area when none is given) showing the text; the tooltip keeps its own
     // copy of the text.
     bool addTool(const std::optional<RECT>& rect, const std::string& text, UINT_PTR id);
-    // The same, with the text asked of the owner through TTN_GETDISPINFO.
-    bool addCallbackTool(const std::optional<RECT>& rect, UINT_PTR id);
-
-    void setTipBackColour(COLORREF colour);
-    void setTipTextColour(COLORREF colour);
     void setMaxTipWidth(int width);
-    void deleteTool(UINT_PTR id);
     int toolCount() const;
     void setToolRect(UINT_PTR id, const RECT& rect);
     void setToolText(UINT_PTR id, const std::string& text);

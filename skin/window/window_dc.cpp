@@ -3,32 +3,22 @@
 #include <algorithm>
 
 #include "skin/window/window_record.h"
+#include "win/window.h"
 
 namespace skin {
 
-RECT childRectInParent(HWND child) {
-    RECT rc;
-    GetWindowRect(child, &rc);
-    POINT origin{0, 0};
-    ClientToScreen(GetParent(child), &origin);
-    OffsetRect(&rc, -origin.x, -origin.y);
-    return rc;
-}
-
-HDC getWindowDcExcludingChildren(HWND window, HDC dc) {
-    if (!dc) dc = GetDC(window);
-    if (!dc) return nullptr;
+void excludeChildrenFromClip(HWND window, HDC dc) {
+    if (!dc) return;
     bool bounded = false;
     int boundW = 0, boundH = 0;
     if (int index = findWindowRecord(window)) {
         bounded = true;
-        boundW = record(index).composedWidth;
-        boundH = record(index).composedHeight;
+        boundW = record(index).caches.composedWidth;
+        boundH = record(index).caches.composedHeight;
     }
-    for (HWND child = FindWindowExA(window, nullptr, nullptr, nullptr); child;
-         child = FindWindowExA(window, child, nullptr, nullptr)) {
-        if (!IsWindowVisible(child) || (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_TRANSPARENT)) continue;
-        RECT r = childRectInParent(child);
+    for (HWND child : win::children(window)) {
+        if (!IsWindowVisible(child) || (win::exStyle(child) & WS_EX_TRANSPARENT)) continue;
+        RECT r = win::rectInParent(child);
         r.left = std::max<LONG>(r.left, 0);
         r.top = std::max<LONG>(r.top, 0);
         if (bounded) {
@@ -39,6 +29,16 @@ HDC getWindowDcExcludingChildren(HWND window, HDC dc) {
         r.bottom = std::max(r.bottom, r.top);
         ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     }
+}
+
+win::WindowDc getWindowDcExcludingChildren(HWND window) {
+    win::WindowDc dc(window);
+    excludeChildrenFromClip(window, dc.get());
+    return dc;
+}
+
+HDC getWindowDcExcludingChildren(HWND window, HDC dc) {
+    excludeChildrenFromClip(window, dc);
     return dc;
 }
 

@@ -1,15 +1,22 @@
 #pragma once
 #include <windows.h>
 
+#include "win/handles.h"
+
 namespace skin {
 
-// A device context of the window (the given one, or GetDC(window)) with the
-// rectangle of every visible child that lacks WS_EX_TRANSPARENT excluded
-// from its clip.  For a skinned window the rectangles are clamped to the
-// size it was last composed at.  The caller releases it with ReleaseDC.
-HDC getWindowDcExcludingChildren(HWND window, HDC dc = nullptr);
+// Excludes from the device context's clip the rectangle of every visible
+// child of the window that lacks WS_EX_TRANSPARENT.  For a skinned window the
+// rectangles are clamped to the size it was last composed at.  The context
+// stays the caller's.
+void excludeChildrenFromClip(HWND window, HDC dc);
 
-// A child's window rectangle in its parent's client coordinates.
-RECT childRectInParent(HWND child);
+// The window's own device context (GetDC) with its children excluded as
+// above; released when the owner goes.
+win::WindowDc getWindowDcExcludingChildren(HWND window);
+
+// The given context with the window's children excluded; it stays the
+// caller's to release.
+HDC getWindowDcExcludingChildren(HWND window, HDC dc);
 
 }  // namespace skin

@@ -15,16 +15,8 @@ void setDeactivationHandler(void (*handler)());
 // their new indices.
 void releaseWindowSkin(HWND window);
 
-// The two close effects, about 150 ms each: the window's image shrinks to its
-// centre (or shrinks a little and grows back) while it fades out.
-void playShrinkFade(HWND window);
-void playPulseFade(HWND window);
-
 // Answers WM_MEASUREITEM for an owner-drawn menu of the menu table; menus the
 // table does not know are left alone.
 void measureMenuItem(MEASUREITEMSTRUCT* item);
-
-// Moves the anchored children of the window for its current client size.
-void relayoutAnchoredChildren(int index);
 
 }  // namespace skin

@@ -1,41 +1,48 @@
 #include "skin/window/window_record.h"
 
 #include "skin/window/property_keys.h"
+#include "win/props.h"
 
 namespace skin {
 
 namespace {
 
-std::vector<WindowRecord> records;
-
-HANDLE asProp(int value) { return reinterpret_cast<HANDLE>(static_cast<INT_PTR>(value)); }
+std::vector<std::unique_ptr<WindowRecord>> records;
 
 }  // namespace
 
-std::vector<ControlList*> WindowRecord::controlLists() {
-    return {&buttons, &edits, &listLike, &trackbars, &progressBars, &upDowns, &headers,
-            &toolbars, &containers, &spareList1, &spareList2, &spareList3};
-}
+const std::vector<std::unique_ptr<WindowRecord>>& windowRecords() { return records; }
 
-std::vector<WindowRecord>& windowRecords() { return records; }
+int windowRecordCount() { return static_cast<int>(records.size()); }
 
 int windowIndexOf(HWND window) {
-    int index = static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(window, keys::kIndex)));
+    const int index = win::prop<int>(window, keys::kIndex);
     return validIndex(index) ? index : 0;
+}
+
+WindowRecord* recordOf(HWND window) {
+    const int index = windowIndexOf(window);
+    return index ? records[static_cast<size_t>(index) - 1].get() : nullptr;
 }
 
 int findWindowRecord(HWND window) {
     if (!window) return 0;
     for (size_t i = 0; i < records.size(); ++i)
-        if (records[i].hwnd == window) return static_cast<int>(i) + 1;
+        if (records[i]->hwnd == window) return static_cast<int>(i) + 1;
     return 0;
 }
 
-WindowRecord& record(int index) { return records[static_cast<size_t>(index) - 1]; }
+WindowRecord& record(int index) { return *records[static_cast<size_t>(index) - 1]; }
 
 bool validIndex(int index) { return index >= 1 && index <= static_cast<int>(records.size()); }
 
-int addWindowRecord(WindowRecord r) {
+int indexOfRecord(const WindowRecord& r) {
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].get() == &r) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+int addWindowRecord(std::unique_ptr<WindowRecord> r) {
     records.push_back(std::move(r));
     return static_cast<int>(records.size());
 }
@@ -45,12 +52,14 @@ void removeWindowRecord(int index) {
     records.erase(records.begin() + (index - 1));
     for (int i = index; i <= static_cast<int>(records.size()); ++i) {
         WindowRecord& r = record(i);
-        if (IsWindow(r.hwnd)) SetPropA(r.hwnd, keys::kIndex, asProp(i));
-        for (ControlList* list : r.controlLists()) {
-            const char* key = list == &r.toolbars ? keys::kToolbarOwnerIndex : keys::kOwnerIndex;
-            for (const ControlItem& item : *list)
-                if (item.hwnd && IsWindow(item.hwnd)) SetPropA(item.hwnd, key, asProp(i));
-        }
+        if (IsWindow(r.hwnd)) win::setProp(r.hwnd, keys::kIndex, i);
+        r.forEachControlList([i](auto& list, bool toolbarKeys) {
+            const char* key = toolbarKeys ? keys::kToolbarOwnerIndex : keys::kOwnerIndex;
+            for (const auto& item : list)
+                item.forEachWindow([&](HWND w) {
+                    if (IsWindow(w)) win::setProp(w, key, i);
+                });
+        });
     }
 }
 

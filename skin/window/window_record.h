@@ -1,10 +1,13 @@
 #pragma once
+#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 #include <windows.h>
 
 #include "skin/window/skin_types.h"
 #include "skin/window/tooltip.h"
+#include "win/fonts.h"
 
 namespace skin {
 
@@ -40,13 +43,67 @@ struct BarItem {
 struct FadeState {
     int button = 0;
     int step = 0;
+    bool operator==(const FadeState&) const = default;
 };
 
-struct AnchoredChild {
-    HWND child = nullptr;
-    int top = 0;
-    int rightOffset = 0;
-    int fill = 0;
+// The caption buttons' hover animation of one window.
+struct HoverState {
+    int hoveredButton = 0;  // drawn as hovered, 0 = none
+    FadeState fadeIn, fadeOut;
+    bool hoverTimerRunning = false;
+    bool mouseInside = false;  // between WM_MOUSEHOVER and WM_MOUSELEAVE
+};
+
+struct CaptionState {
+    int captionHeight = 25;
+    bool hasHelpButton = false;
+    bool hasMenuButton = false;
+    bool hasMinButton = false;
+    bool hasMaxButton = false;
+    bool hasCloseButton = false;
+    bool showTitle = true;
+    bool captionGloss = false;  // gloss over the caption, tint kept off it
+    std::vector<CaptionButton> captionButtons;  // left to right
+    // The caption button block in client coordinates.
+    int buttonBlockX = 0, buttonBlockY = 0, buttonBlockWidth = 0, buttonBlockHeight = 22;
+    COLORREF titleColour = 0xFFFFFF;
+    LONG titleHaloColour = 0x808080;  // a COLORREF, or -1 for plain text
+    std::string titleFontName = win::kDefaultFace;
+    int titleFontSize = 12;
+    bool titleBold = true;
+    bool titleGlow = false;  // blurred glow instead of the four-way halo
+    ToolTip captionTips;
+};
+
+struct BarState {
+    int barHeight = 0;  // 0: no bar
+    IntRect barRect;
+    std::vector<BarItem> barItems;
+    std::vector<IntRect> barItemRects;  // laid out, same order as the items
+    bool barTextInverse = false;
+    bool barTextGlow = false;
+    COLORREF barTextColour = 0;
+    COLORREF barGlowColour = 0xFFFFFF;
+    std::string barFontName = win::kDefaultFace;
+    int barFontSize = 12;
+    Callback barClickCallback, barRightClickCallback, barDoubleClickCallback;
+};
+
+// The composed image and the strips cached from it.  The record owns every
+// context and bitmap here; they go when the window goes.
+struct SurfaceCaches {
+    HDC backgroundSurface = nullptr;  // the whole window as last composed
+    HDC captionCacheDc = nullptr;     // the caption band before title and buttons
+    HBITMAP captionCacheOldBitmap = nullptr, captionCacheBitmap = nullptr;
+    HDC barCacheDc = nullptr;  // the bar before its items
+    HBITMAP barCacheOldBitmap = nullptr, barCacheBitmap = nullptr;
+    HDC compositionCache = nullptr;  // the composed image with the controls published into it
+    int composedWidth = 0, composedHeight = 0;
+};
+
+struct TrackLimits {
+    int minTrackWidth = 200, minTrackHeight = 150;
+    int maxTrackWidth = 0, maxTrackHeight = 0;
 };
 
 // What every item of every control list begins with.  Each list starts with
@@ -54,95 +111,89 @@ struct AnchoredChild {
 struct ControlItem {
     HWND hwnd = nullptr;
     WNDPROC previousProcedure = nullptr;
+
+    // Every window that carries this item's window index: the control, and
+    // in the items of families that make them, the windows made for it
+    // (such an item hides this with its own).
+    template <class F>
+    void forEachWindow(F&& f) const {
+        if (hwnd) f(hwnd);
+    }
 };
-using ControlList = std::vector<ControlItem>;
+
+// A control list keeps every item at its address while the list grows, so a
+// handler may hold its item while other controls register.
+template <class Item>
+using ControlList = std::deque<Item>;
 
 // The state of one skinned top-level window.
 struct WindowRecord {
     HWND hwnd = nullptr;
-    int shownFlag = 0;
-    int hiddenFlag = 0;
-    int closeEffect = 0;
-    int movingFlag = 0;
-    int sizingFlag = 0;
-    int restoredFlag = 0;
-    int erasedFlag = 0;
-    int activeFlag = 0;
-    int captionHeight = 25;
-    int hasHelpButton = 0;
-    int hasMenuButton = 0;
-    int hasMinButton = 0;
-    int hasMaxButton = 0;
-    int hasCloseButton = 0;
-    int showTitle = 1;
-    int captionGloss = 0;
+    bool shownFlag = false;     // the first show composed the window
+    bool hiddenFlag = false;    // the window has been hidden
+    int closeEffect = 0;        // 0 none, 1 shrink and fade, 2 pulse and fade
+    bool movingFlag = false;    // between WM_MOVING and WM_EXITSIZEMOVE
+    bool sizingFlag = false;    // between WM_SIZING and WM_EXITSIZEMOVE
+    bool restoredFlag = false;  // being restored from minimised, until the next paint
+    bool erasedFlag = false;    // an erase painted the window from the composition cache
+    bool activeFlag = false;
+    bool maximisedFlag = false;
+    bool minimisedFlag = false;
+    bool resizable = true;
+    bool framed = true;  // frame, caption, caption buttons, dragging and hit testing
+    bool needsCompose = true;
     WNDPROC previousProcedure = nullptr;
-    Bytes ownPicture;
+
+    Bytes ownPicture;  // the window's own background picture; empty: the skin's
     int ownPictureMode = 0;
     COLORREF ownBackColour = 0;
     LONG tintColour = -1;  // a COLORREF, or -1 for none
     int tintAlpha = 255;
-    std::vector<CaptionButton> captionButtons;
-    int buttonBlockX = 0, buttonBlockY = 0, buttonBlockWidth = 0, buttonBlockHeight = 22;
-    HBITMAP captionCacheOldBitmap = nullptr, captionCacheBitmap = nullptr;
-    HBITMAP barCacheOldBitmap = nullptr, barCacheBitmap = nullptr;
-    int maximisedFlag = 0;
-    int minimisedFlag = 0;
-    int minTrackWidth = 200, minTrackHeight = 150;
-    int maxTrackWidth = 0, maxTrackHeight = 0;
-    int resizable = 1;
-    int framed = 1;
-    COLORREF titleColour = 0xFFFFFF;
-    LONG titleHaloColour = 0x808080;  // a COLORREF, or -1 for plain text
-    std::string titleFontName = "宋体";
-    int titleFontSize = 12;
-    int titleBold = 1;
-    int titleGlow = 0;
-    int hoveredButton = 0;
-    int hotKindCode = 0;
-    Callback helpCallback, menuCallback, closeQueryCallback;
-    ToolTip captionTips;
-    int barHeight = 0;
-    IntRect barRect;
-    std::vector<BarItem> barItems;
-    std::vector<IntRect> barItemRects;
-    int barTextInverse = 0;
-    int barTextGlow = 0;
-    COLORREF barTextColour = 0;
-    COLORREF barGlowColour = 0xFFFFFF;
-    std::string barFontName = "宋体";
-    int barFontSize = 12;
-    Callback barClickCallback, barRightClickCallback, barDoubleClickCallback;
 
-    // Control lists, one per family of skinned controls, plus three that no
-    // family of this program fills.
-    ControlList buttons{1}, edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1},
-        toolbars{1}, containers{1}, spareList1{1}, spareList2{1}, spareList3{1};
+    CaptionState caption;
+    BarState bar;
+    SurfaceCaches caches;
+    TrackLimits limits;
+    HoverState hover;
 
-    int needsCompose = 1;
-    HDC backgroundSurface = nullptr;
-    HDC captionCacheDc = nullptr;
-    HDC barCacheDc = nullptr;
-    HDC compositionCache = nullptr;
+    // Hot tracking of the controls, shared by every family of the window:
+    // the control under the pointer, the one last drawn hot and its family.
     int hotSlot = 0, pointedSlot = 0;
-    HWND hotParent = nullptr;
-    std::vector<AnchoredChild> anchoredChildren{1};
-    int mouseInside = 0;
-    FadeState fadeIn, fadeOut;
-    int hoverTimerRunning = 0;
-    int composedWidth = 0, composedHeight = 0;
+    int hotKindCode = 0;
+    HWND hotParent = nullptr;  // parent of the edit last drawn hot
 
-    // Every control list of the record, for walks over all of them; the
+    Callback helpCallback, menuCallback, closeQueryCallback;
+
+    // One list per family of skinned controls.
+    ControlList<ControlItem> buttons{1}, edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1},
+        headers{1}, toolbars{1}, containers{1};
+
+    // Calls f(list, toolbarKeys) for every control list of the record; the
     // toolbar list is the one whose controls carry the toolbar keys.
-    std::vector<ControlList*> controlLists();
+    template <class F>
+    void forEachControlList(F&& f) {
+        f(buttons, false);
+        f(edits, false);
+        f(listLike, false);
+        f(trackbars, false);
+        f(progressBars, false);
+        f(upDowns, false);
+        f(headers, false);
+        f(toolbars, true);
+        f(containers, false);
+    }
 };
 
 // All skinned windows, in creation order; a window's index is its 1-based
-// position here.
-std::vector<WindowRecord>& windowRecords();
+// position here.  A record keeps its address while other windows come and go.
+const std::vector<std::unique_ptr<WindowRecord>>& windowRecords();
+int windowRecordCount();
 
 // The window index stored on a window, 0 when it names no record.
 int windowIndexOf(HWND window);
+
+// The record a window's index names, or null.
+WindowRecord* recordOf(HWND window);
 
 // The index of the record whose window is the handle, found by search (for
 // when no property may be set yet); 0 when there is none.
@@ -153,8 +204,11 @@ WindowRecord& record(int index);
 
 bool validIndex(int index);
 
+// The 1-based index of a record, or 0 when it is not in the list.
+int indexOfRecord(const WindowRecord& r);
+
 // Appends a record and returns its index.
-int addWindowRecord(WindowRecord r);
+int addWindowRecord(std::unique_ptr<WindowRecord> r);
 
 // Removes the record at an index.  Every later record moves down by one, and
 // the index stored on each later window ("Hw_lbID") and on each control of

@@ -73,16 +73,16 @@ TEST_F(Apply, SkinningBuildsTheRecordAndTakesOverTheProcedure) {
     ASSERT_EQ(windowRecords().size(), 1u);
     const WindowRecord& r = record(1);
     EXPECT_EQ(propOf(w, keys::kIndex), 1);
-    EXPECT_EQ(r.captionHeight, 25);  // at least 25
+    EXPECT_EQ(r.caption.captionHeight, 25);  // at least 25
     EXPECT_EQ(r.framed, 1);
-    EXPECT_EQ(r.hasCloseButton, 1);
-    ASSERT_EQ(r.captionButtons.size(), 3u);
-    EXPECT_EQ(r.buttonBlockWidth, 95);
-    EXPECT_EQ(r.buttonBlockX, 400 - 94);
-    EXPECT_FLOAT_EQ(r.captionButtons[0].rect.x, 400 - 92.0f);
-    EXPECT_FLOAT_EQ(r.captionButtons[2].rect.x, 400 - 38.0f);
-    EXPECT_EQ(r.barItemRects.at(1).x, 103);
-    EXPECT_EQ(r.barItemRects.at(1).x + r.barItemRects.at(1).w, 400 - 3);
+    EXPECT_EQ(r.caption.hasCloseButton, 1);
+    ASSERT_EQ(r.caption.captionButtons.size(), 3u);
+    EXPECT_EQ(r.caption.buttonBlockWidth, 95);
+    EXPECT_EQ(r.caption.buttonBlockX, 400 - 94);
+    EXPECT_FLOAT_EQ(r.caption.captionButtons[0].rect.x, 400 - 92.0f);
+    EXPECT_FLOAT_EQ(r.caption.captionButtons[2].rect.x, 400 - 38.0f);
+    EXPECT_EQ(r.bar.barItemRects.at(1).x, 103);
+    EXPECT_EQ(r.bar.barItemRects.at(1).x + r.bar.barItemRects.at(1).w, 400 - 3);
     EXPECT_EQ(r.needsCompose, 1);
     LONG style = GetWindowLongA(w, GWL_STYLE);
     EXPECT_FALSE(style & WS_CLIPCHILDREN);
@@ -105,11 +105,11 @@ TEST_F(Apply, OnlyAGivenFramedOptionBringsTooltips) {
     SkinOptions none;
     none.framed = 0;
     applyWindowSkin(unframed, none);
-    EXPECT_EQ(record(1).captionTips.handle(), nullptr);
-    EXPECT_NE(record(2).captionTips.handle(), nullptr);
-    EXPECT_EQ(record(3).captionTips.handle(), nullptr);
-    EXPECT_EQ(record(3).hasCloseButton, 0);
-    EXPECT_EQ(record(3).captionButtons.size(), 2u);  // minimise and maximise stay
+    EXPECT_EQ(record(1).caption.captionTips.handle(), nullptr);
+    EXPECT_NE(record(2).caption.captionTips.handle(), nullptr);
+    EXPECT_EQ(record(3).caption.captionTips.handle(), nullptr);
+    EXPECT_EQ(record(3).caption.hasCloseButton, 0);
+    EXPECT_EQ(record(3).caption.captionButtons.size(), 2u);  // minimise and maximise stay
 }
 
 TEST_F(Apply, DestroyingAWindowRenumbersTheLaterOnesAndTheirControls) {
@@ -147,14 +147,14 @@ TEST_F(Apply, SettersAnswerFalseForWindowsWithoutSkin) {
     style.textColour = 0xFFFFFF;
     style.glowColour = 0;
     EXPECT_TRUE(setBarTextStyle(w, style));
-    EXPECT_EQ(record(1).barTextInverse, 0);
-    EXPECT_EQ(record(1).barTextGlow, 1);
-    EXPECT_EQ(record(1).barTextColour, 0xFFFFFFu);
-    EXPECT_EQ(record(1).barGlowColour, 0u);
-    EXPECT_EQ(record(1).barFontName, "宋体");
+    EXPECT_EQ(record(1).bar.barTextInverse, 0);
+    EXPECT_EQ(record(1).bar.barTextGlow, 1);
+    EXPECT_EQ(record(1).bar.barTextColour, 0xFFFFFFu);
+    EXPECT_EQ(record(1).bar.barGlowColour, 0u);
+    EXPECT_EQ(record(1).bar.barFontName, "宋体");
     EXPECT_TRUE(setBarTextStyle(w, {}));  // absent arguments take their defaults
-    EXPECT_EQ(record(1).barTextInverse, 1);
-    EXPECT_EQ(record(1).barGlowColour, 0xFFFFFFu);
+    EXPECT_EQ(record(1).bar.barTextInverse, 1);
+    EXPECT_EQ(record(1).bar.barGlowColour, 0xFFFFFFu);
 }
 
 TEST_F(Apply, SkinOptionsDeriveTheTransparentLists) {
@@ -177,8 +177,8 @@ TEST_F(Apply, ShowingAndPaintingComposeOnceWithoutLeaking) {
     applyWindowSkin(w, o);
     ShowWindow(w, SW_SHOW);  // the first show composes
     EXPECT_EQ(record(1).needsCompose, 0);
-    EXPECT_EQ(record(1).composedWidth, 400);
-    ASSERT_NE(record(1).compositionCache, nullptr);
+    EXPECT_EQ(record(1).caches.composedWidth, 400);
+    ASSERT_NE(record(1).caches.compositionCache, nullptr);
 
     auto paintCycle = [&](int i) {
         record(1).needsCompose = i % 2;
@@ -199,9 +199,9 @@ TEST_F(Apply, HoverFadesAndMinimiseRestoreCyclesLeakNoGdiObjects) {
     ShowWindow(w, SW_SHOW);
     UpdateWindow(w);
     const WindowRecord& r = record(1);
-    ASSERT_EQ(r.captionButtons.size(), 3u);
+    ASSERT_EQ(r.caption.captionButtons.size(), 3u);
     auto centreOf = [&](int n) {
-        const FloatRect& b = r.captionButtons[static_cast<size_t>(n) - 1].rect;
+        const FloatRect& b = r.caption.captionButtons[static_cast<size_t>(n) - 1].rect;
         return MAKELPARAM(static_cast<int>(b.x + b.w / 2), static_cast<int>(b.y + b.h / 2));
     };
     auto fade = [&](int i) {

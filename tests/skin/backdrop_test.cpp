@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "skin/controls/backdrop.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/window_record.h"
+#include "win/handles.h"
+#include "win/props.h"
 
 namespace {
 
@@ -17,7 +21,7 @@ void fillPattern(HDC dc, int w, int h) {
         for (int x = 0; x < w; ++x) SetPixelV(dc, x, y, patternAt(x, y));
 }
 
-void setIntProp(HWND w, const char* key, int v) { SetPropA(w, key, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(v))); }
+void setIntProp(HWND w, const char* key, int v) { win::setProp(w, key, v); }
 
 class Backdrop : public ::testing::Test {
 protected:
@@ -25,11 +29,11 @@ protected:
         top = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 100, 80, 300, 200, nullptr, nullptr, nullptr,
                               nullptr);
         child = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 30, 40, 50, 20, top, nullptr, nullptr, nullptr);
-        WindowRecord r;
-        r.hwnd = top;
-        r.backgroundSurface = newMemoryCanvas(300, 200);
-        r.compositionCache = newMemoryCanvas(300, 200);
-        fillPattern(r.backgroundSurface, 300, 200);
+        auto r = std::make_unique<WindowRecord>();
+        r->hwnd = top;
+        r->caches.backgroundSurface = newMemoryCanvas(300, 200);
+        r->caches.compositionCache = newMemoryCanvas(300, 200);
+        fillPattern(r->caches.backgroundSurface, 300, 200);
         index = addWindowRecord(std::move(r));
         setIntProp(top, keys::kIndex, index);
         setIntProp(child, keys::kOwnerIndex, index);
@@ -88,7 +92,7 @@ TEST_F(Backdrop, PublishingLeavesVisibleChildrenUntouched) {
     FillRect(canvas, &all, red);
     DeleteObject(red);
 
-    HDC cache = record(index).compositionCache;
+    HDC cache = record(index).caches.compositionCache;
     publishControlImage(child, canvas, false, false);
     EXPECT_EQ(GetPixel(cache, 31, 41), RGB(255, 0, 0));
     EXPECT_EQ(GetPixel(cache, 79, 59), RGB(255, 0, 0));
@@ -121,12 +125,32 @@ TEST_F(Backdrop, KeyedPublishingLeavesTheKeyColourOut) {
     DeleteObject(green);
     DeleteObject(magenta);
 
-    HDC cache = record(index).compositionCache;
+    HDC cache = record(index).caches.compositionCache;
     fillPattern(cache, 300, 200);
     publishControlImageKeyed(child, canvas, RGB(255, 0, 255), false);
     EXPECT_EQ(GetPixel(cache, 30 + 3, 40 + 3), RGB(0, 200, 0));
     EXPECT_EQ(GetPixel(cache, 30 + 40, 40 + 3), patternAt(70, 43));
     releaseMemoryDc(canvas);
+}
+
+TEST_F(Backdrop, CopyFromTheCacheLeavesAGivenContextAsItWas) {
+    HDC cache = record(index).caches.compositionCache;
+    fillPattern(cache, 300, 200);
+    HWND grandchild =
+        CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 5, 8, 6, child, nullptr, nullptr, nullptr);
+    HDC target = newMemoryCanvas(50, 20);
+    paintControlFromCache(child, false, target, false);
+    EXPECT_EQ(GetPixel(target, 1, 1), patternAt(31, 41));
+    EXPECT_EQ(GetPixel(target, 12, 7), 0u);  // around the visible grandchild
+
+    // The context is still the caller's, with its clip as it was: a second
+    // copy reaches the grandchild's place once it is hidden.
+    ShowWindow(grandchild, SW_HIDE);
+    SetPixelV(target, 12, 7, RGB(1, 2, 3));
+    EXPECT_EQ(GetPixel(target, 12, 7), RGB(1, 2, 3));
+    paintControlFromCache(child, false, target, false);
+    EXPECT_EQ(GetPixel(target, 12, 7), patternAt(42, 47));
+    releaseMemoryDc(target);
 }
 
 TEST_F(Backdrop, ContentAreaCountsScrollBarsAsContent) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "gfx/graphics.h"
@@ -15,6 +16,8 @@
 #include "skin/window/settings.h"
 #include "skin/window/skin_layout.h"
 #include "tests/support/gdi_count.h"
+#include "win/props.h"
+#include "win/resources.h"
 
 namespace {
 
@@ -103,9 +106,9 @@ TEST(HoverFade, TheTimerStopsOnceTheFadeOutIsOverAndThePointerHasGone) {
     // With nothing fading the timer runs on while the pointer is near the
     // block, and stops at the next tick once it is outside the window.
     HoverState idle;
-    idle.mouseInside = idle.hoverTimerRunning = 1;
+    idle.mouseInside = idle.hoverTimerRunning = true;
     EXPECT_EQ(tick(idle, 5).stoppedAt, 0);
-    idle.mouseInside = 0;
+    idle.mouseInside = false;
     EXPECT_EQ(tick(idle, 5).stoppedAt, 1);
 }
 
@@ -130,7 +133,7 @@ LRESULT CALLBACK recordingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (msg == WM_TIMER) {
         timerIds.push_back(wp);
-        captionHoverTimer(windowIndexOf(hwnd), wp);
+        if (WindowRecord* r = recordOf(hwnd)) captionHoverTimer(*r, wp);
         return 0;
     }
     return DefWindowProcA(hwnd, msg, wp, lp);
@@ -179,36 +182,37 @@ protected:
     // A framed window record with the buttons, laid out, over a grey caption.
     void skinWith(const CaptionButtonSet& present) {
         window = CreateWindowExA(0, "CaptionTestWindow", "", WS_POPUP, 0, 0, kW, kH, 0, 0, 0, 0);
-        WindowRecord r;
+        auto owned = std::make_unique<WindowRecord>();
+        WindowRecord& r = *owned;
         r.hwnd = window;
-        r.hasHelpButton = present.help;
-        r.hasMenuButton = present.menu;
-        r.hasMinButton = present.minimise;
-        r.hasMaxButton = present.maximise;
-        r.hasCloseButton = present.close;
+        r.caption.hasHelpButton = present.help;
+        r.caption.hasMenuButton = present.menu;
+        r.caption.hasMinButton = present.minimise;
+        r.caption.hasMaxButton = present.maximise;
+        r.caption.hasCloseButton = present.close;
         buildCaptionButtons(r, kW);
         // Registered canvases, so that the fixture can release them.
-        r.backgroundSurface = opaqueCanvas(kW, kH, kGrey);
-        r.captionCacheDc = opaqueCanvas(kW, 25, kGrey);
-        index = addWindowRecord(std::move(r));
-        SetPropA(window, keys::kIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
-        layoutCaptionButtons(index);
+        r.caches.backgroundSurface = opaqueCanvas(kW, kH, kGrey);
+        r.caches.captionCacheDc = opaqueCanvas(kW, 25, kGrey);
+        index = addWindowRecord(std::move(owned));
+        win::setProp(window, keys::kIndex, index);
+        layoutCaptionButtons(r);
     }
     void skinMinMaxClose() { skinWith({false, false, true, true, true}); }
 
     WindowRecord& rec() { return record(index); }
-    COLORREF at(int x, int y) { return GetPixel(rec().backgroundSurface, x, y); }
+    COLORREF at(int x, int y) { return GetPixel(rec().caches.backgroundSurface, x, y); }
     COLORREF atFace(int n, int dx, int dy) {
         FloatRect f = buttonFace(rec(), n);
         return at(static_cast<int>(f.x) + dx, static_cast<int>(f.y) + dy);
     }
-    int lineX(int n) { return static_cast<int>(rec().captionButtons[n - 1].rect.x) - 2; }
+    int lineX(int n) { return static_cast<int>(rec().caption.captionButtons[n - 1].rect.x) - 2; }
     LPARAM centreOf(int n) {
-        const FloatRect& r = rec().captionButtons[n - 1].rect;
+        const FloatRect& r = rec().caption.captionButtons[n - 1].rect;
         return MAKELPARAM(static_cast<int>(r.x + r.w / 2), static_cast<int>(r.y + r.h / 2));
     }
-    void hover(int n, int alpha) { drawCaptionButton(index, n, nullptr, false, false, alpha); }
-    void press(int n) { drawCaptionButton(index, n, nullptr, false, true, 0); }
+    void hover(int n, int alpha) { redrawCaptionButton(rec(), n, false, alpha); }
+    void press(int n) { redrawCaptionButton(rec(), n, true, 0); }
     void pump(DWORD ms) {
         const DWORD end = GetTickCount() + ms;
         for (MSG m; static_cast<LONG>(end - GetTickCount()) > 0; Sleep(5))
@@ -249,8 +253,8 @@ TEST_F(Caption, GlyphIsDrawnAndAMaximisedWindowShowsTheRestoreGlyph) {
     EXPECT_LT(GetGValue(atFace(1, 12, 5)), 150);   // the caption above it
 
     // A pixel opaque in the restore glyph and clear in the maximise glyph.
-    gfx::Bitmap restore = gfx::Bitmap::fromBytes(loadGlyph(kRestoreGlyph));
-    gfx::Bitmap maximise = gfx::Bitmap::fromBytes(loadGlyph(kMaximiseGlyph));
+    gfx::Bitmap restore = gfx::Bitmap::fromBytes(win::carriedCopy(kRestoreGlyph));
+    gfx::Bitmap maximise = gfx::Bitmap::fromBytes(win::carriedCopy(kMaximiseGlyph));
     auto opaque = [&](int x, int y) { return (restore.getPixel(x, y) >> 24) > 240; };
     int gx = -1, gy = -1;
     for (int y = 2; y < 16 && gx < 0; ++y)
@@ -260,16 +264,16 @@ TEST_F(Caption, GlyphIsDrawnAndAMaximisedWindowShowsTheRestoreGlyph) {
     ASSERT_GE(gx, 0);
     hover(2, 0);
     EXPECT_LT(GetGValue(atFace(2, gx, gy)), 150);
-    rec().maximisedFlag = 1;
+    rec().maximisedFlag = true;
     hover(2, 0);
     const COLORREF shown = atFace(2, gx, gy);
     EXPECT_GT(GetGValue(shown), 200);
     releaseCaptionGlyphImages();  // decoded afresh: the same pixels
     hover(2, 0);
     EXPECT_EQ(atFace(2, gx, gy), shown);
-    EXPECT_EQ(rec().captionButtons[1].alternateGlyph, loadGlyph(kRestoreGlyph));
-    EXPECT_TRUE(rec().captionButtons[0].alternateGlyph.empty());
-    EXPECT_TRUE(loadGlyph("NO_SUCH_GLYPH").empty());
+    EXPECT_EQ(rec().caption.captionButtons[1].alternateGlyph, win::carriedCopy(kRestoreGlyph));
+    EXPECT_TRUE(rec().caption.captionButtons[0].alternateGlyph.empty());
+    EXPECT_TRUE(win::carriedCopy("NO_SUCH_GLYPH").empty());
 }
 
 TEST_F(Caption, RedrawsStayWithinTheButtonAndDrawItsSeparators) {
@@ -279,7 +283,7 @@ TEST_F(Caption, RedrawsStayWithinTheButtonAndDrawItsSeparators) {
     EXPECT_LT(GetRValue(at(lineX(2), 8)) + 4, GetRValue(kGrey));                // between 1 and 2
 
     HDC before = newMemoryCanvas(kW, kH);
-    BitBlt(before, 0, 0, kW, kH, rec().backgroundSurface, 0, 0, SRCCOPY);
+    BitBlt(before, 0, 0, kW, kH, rec().caches.backgroundSurface, 0, 0, SRCCOPY);
     hover(2, 240);
     const int left = lineX(2), right = lineX(3), bottom = 19;
     int changed = 0, outside = 0;
@@ -302,27 +306,27 @@ TEST_F(Caption, RedrawsStayWithinTheButtonAndDrawItsSeparators) {
 
 TEST_F(Caption, ClicksSendSystemCommandsOrRunCallbacks) {
     skinMinMaxClose();
-    captionButtonClick(index, 2);
-    EXPECT_EQ(rec().maximisedFlag, 1);
-    EXPECT_EQ(rec().captionButtons[1].tipText, "还原");
-    rec().needsCompose = 0;
-    captionButtonClick(index, 2);
-    EXPECT_EQ(rec().maximisedFlag, 0);
-    EXPECT_EQ(rec().needsCompose, 1);
-    EXPECT_EQ(rec().captionButtons[1].tipText, "最大化");
-    captionButtonClick(index, 1);
-    EXPECT_EQ(rec().minimisedFlag, 1);
-    captionButtonClick(index, 3);
-    captionButtonClick(index, 0);  // out of range
-    captionButtonClick(index, 4);
+    captionButtonClick(rec(), 2);
+    EXPECT_TRUE(rec().maximisedFlag);
+    EXPECT_EQ(rec().caption.captionButtons[1].tipText, "还原");
+    rec().needsCompose = false;
+    captionButtonClick(rec(), 2);
+    EXPECT_FALSE(rec().maximisedFlag);
+    EXPECT_TRUE(rec().needsCompose);
+    EXPECT_EQ(rec().caption.captionButtons[1].tipText, "最大化");
+    captionButtonClick(rec(), 1);
+    EXPECT_TRUE(rec().minimisedFlag);
+    captionButtonClick(rec(), 3);
+    captionButtonClick(rec(), 0);  // out of range
+    captionButtonClick(rec(), 4);
     EXPECT_EQ(sysCommands, (std::vector<WPARAM>{SC_MAXIMIZE, SC_RESTORE, SC_MINIMIZE, SC_CLOSE}));
 
     unskin();
     skinWith({true, true, false, false, false});
-    captionButtonClick(index, 1);  // help and main menu without callbacks
-    captionButtonClick(index, 2);
+    captionButtonClick(rec(), 1);  // help and main menu without callbacks
+    captionButtonClick(rec(), 2);
     rec().menuCallback.routine = reinterpret_cast<void*>(&countMenuClick);
-    captionButtonClick(index, 2);
+    captionButtonClick(rec(), 2);
     EXPECT_EQ(menuCalls, 1);
     EXPECT_EQ(sysCommands.size(), 4u);
 }
@@ -333,47 +337,47 @@ TEST_F(Caption, PressThenReleaseClicksTheButtonUnderThePointer) {
     const COLORREF normal = atFace(1, 10, 2);
     press(1);
     EXPECT_LT(GetRValue(atFace(1, 10, 2)) + 30, GetRValue(normal));  // pressed in: darker
-    pressCaptionButton(index, centreOf(3));
+    pressCaptionButton(rec(), centreOf(3));
     EXPECT_EQ(settings().hoveredCaptionButton, 3);
     EXPECT_GT(GetRValue(atFace(3, 5, 2)), 220);  // pressed close: solid red
     EXPECT_LT(GetGValue(atFace(3, 5, 2)), 80);
-    releaseCaptionButton(index);
+    releaseCaptionButton(rec());
     EXPECT_EQ(sysCommands, (std::vector<WPARAM>{SC_CLOSE}));
 
-    pressCaptionButton(index, MAKELPARAM(40, 10));  // the caption, no button
-    releaseCaptionButton(index);
+    pressCaptionButton(rec(), MAKELPARAM(40, 10));  // the caption, no button
+    releaseCaptionButton(rec());
     EXPECT_EQ(sysCommands.size(), 1u);
 
     // A window without a frame has no caption buttons to hover or press.
-    rec().framed = 0;
+    rec().framed = false;
     settings().hoveredCaptionButton = 3;
-    pressCaptionButton(index, centreOf(1));
-    captionHoverMouseMove(index, centreOf(1));
-    releaseCaptionButton(index);
+    pressCaptionButton(rec(), centreOf(1));
+    captionHoverMouseMove(rec(), centreOf(1));
+    releaseCaptionButton(rec());
     EXPECT_EQ(settings().hoveredCaptionButton, 3);
-    EXPECT_EQ(rec().hoveredButton, 0);
+    EXPECT_EQ(rec().hover.hoveredButton, 0);
     EXPECT_EQ(sysCommands.size(), 1u);
 }
 
 TEST_F(Caption, TheAnimationTimerRunsTheFadesAndStopsItself) {
     skinMinMaxClose();
-    captionHoverMouseMove(index, centreOf(2));
-    captionHoverMouseHover(index);
+    captionHoverMouseMove(rec(), centreOf(2));
+    captionHoverMouseHover(rec());
     EXPECT_EQ(settings().hoveredCaptionButton, 2);
-    EXPECT_EQ(rec().hoverTimerRunning, 1);
-    captionHoverTimer(index, 12345);  // some other timer
-    EXPECT_EQ(rec().fadeIn.step, 0);
+    EXPECT_TRUE(rec().hover.hoverTimerRunning);
+    captionHoverTimer(rec(), 12345);  // some other timer
+    EXPECT_EQ(rec().hover.fadeIn.step, 0);
 
     pump(400);
-    EXPECT_EQ(rec().fadeIn.step, 8);
+    EXPECT_EQ(rec().hover.fadeIn.step, 8);
     ASSERT_FALSE(timerIds.empty());
     for (WPARAM id : timerIds) EXPECT_EQ(id, reinterpret_cast<WPARAM>(window));
     EXPECT_GT(GetBValue(atFace(2, 3, 4)), GetRValue(atFace(2, 3, 4)) + 40);  // lit
 
-    captionHoverMouseLeave(index);
+    captionHoverMouseLeave(rec());
     pump(400);
-    EXPECT_EQ(rec().hoverTimerRunning, 0);
-    EXPECT_EQ(rec().fadeOut.button, 0);
+    EXPECT_FALSE(rec().hover.hoverTimerRunning);
+    EXPECT_EQ(rec().hover.fadeOut.button, 0);
     timerIds.clear();
     pump(100);
     EXPECT_TRUE(timerIds.empty());

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@
 #include "skin/window/skin_picture.h"
 #include "skin/window/window_record.h"
 #include "tests/support/gdi_count.h"
+#include "win/props.h"
+#include "win/resources.h"
+#include "win/window.h"
 
 namespace {
 
@@ -30,13 +34,7 @@ using namespace skin;
 
 constexpr int kW = 300, kH = 200;
 
-Bytes carried(const char* name) {
-    HMODULE m = GetModuleHandleA(nullptr);
-    HRSRC info = FindResourceA(m, name, MAKEINTRESOURCEA(10));
-    if (!info) return {};
-    auto* data = static_cast<const BYTE*>(LockResource(LoadResource(m, info)));
-    return Bytes(data, data + SizeofResource(m, info));
-}
+Bytes carried(const char* name) { return win::carriedCopy(name); }
 
 // A PNG whose left half is one colour and right half another, to tell a
 // mirrored copy from a plain one.
@@ -111,8 +109,7 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     }
 }
 
-void drawBackground(gfx::Graphics& g, int index) {
-    const WindowRecord& r = record(index);
+void drawBackground(gfx::Graphics& g, const WindowRecord& r) {
     const SkinSettings& s = settings();
     SIZE size = clientSize(r.hwnd);
     const bool own = !r.ownPicture.empty();
@@ -121,13 +118,13 @@ void drawBackground(gfx::Graphics& g, int index) {
     else if (!s.backgroundPicture.empty()) drawPicture(g, s.backgroundPicture, s.placementMode, size.cx, size.cy);
 
     const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
-    const float caption = static_cast<float>(r.captionHeight);
+    const float caption = static_cast<float>(r.caption.captionHeight);
     if (r.tintColour != -1) {
         gfx::SolidBrush tint = gfx::SolidBrush::create(toArgb(static_cast<COLORREF>(r.tintColour), r.tintAlpha));
-        if (r.captionGloss) g.fillRectangle(tint, 0, caption, w, h - caption);
+        if (r.caption.captionGloss) g.fillRectangle(tint, 0, caption, w, h - caption);
         else g.fillRectangle(tint, 0, 0, w, h);
     }
-    if (r.captionGloss) {
+    if (r.caption.captionGloss) {
         gfx::ARGB top = toArgb(0xFFFFFF, 150), bottom = toArgb(0xFFFFFF, 0);
         if (r.tintColour >= 1) {
             top = toArgb(static_cast<COLORREF>(r.tintColour), static_cast<int>(r.tintAlpha * 0.2));
@@ -138,8 +135,8 @@ void drawBackground(gfx::Graphics& g, int index) {
     }
 }
 
-void drawFrame(int index, gfx::Graphics& g) {
-    SIZE size = clientSize(record(index).hwnd);
+void drawFrame(const WindowRecord& r, gfx::Graphics& g) {
+    SIZE size = clientSize(r.hwnd);
     const float w = static_cast<float>(size.cx), h = static_cast<float>(size.cy);
     gfx::GraphicsPath outer = gfx::GraphicsPath::create();
     addRoundRect(outer, 0, 0, w - 1, h - 1, 7);
@@ -152,16 +149,19 @@ void drawFrame(int index, gfx::Graphics& g) {
 // Redraws the record's surface from nothing, layer by layer in compose order.
 void compose(int index) {
     WindowRecord& r = record(index);
-    gfx::Graphics g = gfx::Graphics::fromHdc(r.backgroundSurface);
-    drawBackground(g, index);
+    gfx::Graphics g = gfx::Graphics::fromHdc(r.caches.backgroundSurface);
+    reference::drawBackground(g, r);
     if (r.framed) {
-        drawFrame(index, g);
-        if (r.showTitle) drawCaptionTitle(index, &g, true);
-        for (int i = 1; i <= static_cast<int>(r.captionButtons.size()); ++i)
-            drawCaptionButton(index, i, &g, true, false, 0);
+        reference::drawFrame(r, g);
+        if (r.caption.showTitle) paintCaptionTitle(g, r.caches.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
+        for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i) {
+            const CaptionButtonLook look = captionButtonLook(r, i, false, 0);
+            restoreFromCaptionCache(r, captionButtonRestoreArea(look));
+            paintCaptionButton(g, look);
+        }
     }
-    if (r.barHeight > 0)
-        for (int i = 1; i <= static_cast<int>(r.barItems.size()); ++i) drawBarItem(index, &g, true, i);
+    if (r.bar.barHeight > 0)
+        for (int i = 1; i <= static_cast<int>(r.bar.barItems.size()); ++i) paintBarItem(g, barItemLook(r, i));
 }
 
 }  // namespace reference
@@ -178,35 +178,36 @@ protected:
         settings().backgroundColour = kGrey;
         window = CreateWindowExA(0, "STATIC", "Title", WS_POPUP | WS_VISIBLE, 50, 50, kW, kH, nullptr, nullptr,
                                  nullptr, nullptr);
-        WindowRecord r;
+        auto owned = std::make_unique<WindowRecord>();
+        WindowRecord& r = *owned;
         r.hwnd = window;
         r.framed = 0;
-        r.buttonBlockWidth = 95;
-        index = addWindowRecord(std::move(r));
-        SetPropA(window, keys::kIndex, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(index)));
+        r.caption.buttonBlockWidth = 95;
+        index = addWindowRecord(std::move(owned));
+        win::setProp(window, keys::kIndex, index);
     }
     void TearDown() override {
-        releaseRecordSurfaces(index);
+        releaseRecordSurfaces(rec());
         DestroyWindow(window);
         clearWindowRecords();
         releaseAllMemoryDcs();
         resetSettings();
     }
     WindowRecord& rec() { return record(index); }
-    COLORREF at(int x, int y) { return GetPixel(rec().backgroundSurface, x, y); }
+    COLORREF at(int x, int y) { return GetPixel(rec().caches.backgroundSurface, x, y); }
     void withPicture(const Bytes& png, int mode) {
         settings().backgroundPicture = png;
         settings().placementMode = mode;
     }
     void resize(int w, int h) { SetWindowPos(window, nullptr, 0, 0, w, h, SWP_NOMOVE | SWP_NOZORDER); }
     void withBar(int w, int h) {
-        rec().barHeight = 25;
-        rec().barRect = {3, h - 29, w - 6, 25};
-        rec().barItems = {BarItem{100, "状态", {}, RGB(255, 255, 0)}, BarItem{80, "Ready", {}, RGB(0, 0, 90)}};
-        rec().barItemRects = {IntRect{3, h - 29, 100, 25}, IntRect{103, h - 29, 80, 25}};
+        rec().bar.barHeight = 25;
+        rec().bar.barRect = {3, h - 29, w - 6, 25};
+        rec().bar.barItems = {BarItem{100, "状态", {}, RGB(255, 255, 0)}, BarItem{80, "Ready", {}, RGB(0, 0, 90)}};
+        rec().bar.barItemRects = {IntRect{3, h - 29, 100, 25}, IntRect{103, h - 29, 80, 25}};
     }
     std::vector<DWORD> surfacePixels() {
-        HDC dc = rec().backgroundSurface;
+        HDC dc = rec().caches.backgroundSurface;
         BITMAP info{};
         GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof info, &info);
         std::vector<DWORD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
@@ -227,7 +228,7 @@ protected:
         // Scribbled over first, so that the reference has to draw every pixel itself.
         RECT all{0, 0, 4000, 4000};
         HBRUSH scribble = CreateSolidBrush(RGB(255, 0, 255));
-        FillRect(rec().backgroundSurface, &all, scribble);
+        FillRect(rec().caches.backgroundSurface, &all, scribble);
         DeleteObject(scribble);
         reference::compose(index);
         const std::vector<DWORD> expected = surfacePixels();
@@ -249,7 +250,7 @@ protected:
 TEST_F(Compose, MirroredTilesRepeatAcrossTheTopWithEverySecondCopyFlipped) {
     withPicture(twoColourPng(20, 30, 0xFFFF0000, 0xFF00FF00), kPlaceMirroredTiles);
     composeWindowSkin(index, false);
-    ASSERT_NE(rec().backgroundSurface, nullptr);
+    ASSERT_NE(rec().caches.backgroundSurface, nullptr);
     for (int copy = 0; copy < 14; ++copy) {
         bool mirrored = copy % 2 == 1;
         int x = copy * 20;
@@ -257,8 +258,8 @@ TEST_F(Compose, MirroredTilesRepeatAcrossTheTopWithEverySecondCopyFlipped) {
         EXPECT_NEAR_COLOUR(at(x + 16, 10), mirrored ? kRed : kGreen, 30) << copy;
     }
     EXPECT_EQ(at(150, 60), kGrey);  // below the strip: the background colour
-    EXPECT_EQ(rec().composedWidth, kW);
-    EXPECT_EQ(rec().composedHeight, kH);
+    EXPECT_EQ(rec().caches.composedWidth, kW);
+    EXPECT_EQ(rec().caches.composedHeight, kH);
     EXPECT_EQ(rec().needsCompose, 0);
 }
 
@@ -273,7 +274,7 @@ TEST_F(Compose, MirroredTilesMatchTheReferencePixelForPixel) {
     // them, and windows small enough for the frame to be drawn in one piece.
     const SIZE sizes[] = {{kW, kH}, {811, 571}, {50, 120}, {131 * 3 + 1, 90}, {41, 700}, {36, 36}};
     rec().framed = 1;
-    rec().captionGloss = 1;
+    rec().caption.captionGloss = 1;
     for (const auto& [name, png] : pictures) {
         ASSERT_FALSE(png.empty()) << name;
         withPicture(png, kPlaceMirroredTiles);
@@ -310,7 +311,7 @@ TEST_F(Compose, EveryModeFrameTintGlossAndBarMatchTheReference) {
             withPicture(*png, mode);
             for (const Look& look : looks) {
                 rec().framed = look.framed;
-                rec().captionGloss = look.gloss;
+                rec().caption.captionGloss = look.gloss;
                 rec().tintColour = look.tint;
                 rec().tintAlpha = look.tintAlpha;
                 expectComposeMatchesReference(std::string(look.name) + ", mode " + std::to_string(mode) +
@@ -320,7 +321,7 @@ TEST_F(Compose, EveryModeFrameTintGlossAndBarMatchTheReference) {
     }
     // The window's own picture and colour take the place of the global ones.
     rec().framed = 1;
-    rec().captionGloss = 1;
+    rec().caption.captionGloss = 1;
     rec().ownPicture = translucentPng(23, 19);
     rec().ownPictureMode = kPlaceMirroredTiles;
     rec().ownBackColour = RGB(10, 20, 30);
@@ -363,11 +364,11 @@ TEST_F(Compose, PlacementModesPutThePictureWhereTheySay) {
 }
 
 TEST_F(Compose, TintAndGlossShareTheWindowByTheCaptionBand) {
-    rec().captionGloss = 1;
+    rec().caption.captionGloss = 1;
     rec().tintColour = RGB(0, 0, 200);
     rec().tintAlpha = 255;
     composeWindowSkin(index, false);
-    const int caption = rec().captionHeight;
+    const int caption = rec().caption.captionHeight;
     EXPECT_NEAR_COLOUR(at(150, caption + 2), RGB(0, 0, 200), 3);
     EXPECT_NEAR_COLOUR(at(150, kH - 2), RGB(0, 0, 200), 3);
     // The gloss runs from a faint tint at the top to the full tint at the bottom of the band.
@@ -379,7 +380,7 @@ TEST_F(Compose, TintAndGlossShareTheWindowByTheCaptionBand) {
     EXPECT_GT(GetRValue(at(150, 1)), 64 + 60);
     EXPECT_EQ(at(150, caption + 5), kGrey);
 
-    rec().captionGloss = 0;
+    rec().caption.captionGloss = 0;
     rec().tintColour = RGB(0, 0, 200);
     composeWindowSkin(index, false);  // without the gloss the tint covers everything
     EXPECT_NEAR_COLOUR(at(150, 1), RGB(0, 0, 200), 3);
@@ -419,24 +420,24 @@ TEST_F(Compose, UnframedWindowsGetNoRegionFrameOrTitle) {
 
 TEST_F(Compose, CompositionCacheEqualsTheSurface) {
     rec().framed = 1;
-    rec().captionGloss = 1;
+    rec().caption.captionGloss = 1;
     withPicture(carried("SKIN_SEA_BLUE"), kPlaceMirroredTiles);
     composeWindowSkin(index, false);
     std::vector<DWORD> surface(kW * kH), cache(kW * kH);
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof(BITMAPINFOHEADER), kW, -kH, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    HBITMAP a = static_cast<HBITMAP>(GetCurrentObject(rec().backgroundSurface, OBJ_BITMAP));
-    HBITMAP b = static_cast<HBITMAP>(GetCurrentObject(rec().compositionCache, OBJ_BITMAP));
-    ASSERT_EQ(GetDIBits(rec().backgroundSurface, a, 0, kH, surface.data(), &bi, DIB_RGB_COLORS), kH);
-    ASSERT_EQ(GetDIBits(rec().compositionCache, b, 0, kH, cache.data(), &bi, DIB_RGB_COLORS), kH);
+    HBITMAP a = static_cast<HBITMAP>(GetCurrentObject(rec().caches.backgroundSurface, OBJ_BITMAP));
+    HBITMAP b = static_cast<HBITMAP>(GetCurrentObject(rec().caches.compositionCache, OBJ_BITMAP));
+    ASSERT_EQ(GetDIBits(rec().caches.backgroundSurface, a, 0, kH, surface.data(), &bi, DIB_RGB_COLORS), kH);
+    ASSERT_EQ(GetDIBits(rec().caches.compositionCache, b, 0, kH, cache.data(), &bi, DIB_RGB_COLORS), kH);
     EXPECT_EQ(std::memcmp(surface.data(), cache.data(), surface.size() * 4), 0);
 }
 
 TEST_F(Compose, BarItemsRedrawOverTheirCachedBackground) {
-    rec().barHeight = 25;
-    rec().barRect = {3, kH - 3 - 25 - 1, kW - 6, 25};
-    rec().barItems = {BarItem{100, "状态", {}, RGB(255, 255, 0)}};
-    rec().barItemRects = {IntRect{3, kH - 29, 100, 25}};
+    rec().bar.barHeight = 25;
+    rec().bar.barRect = {3, kH - 3 - 25 - 1, kW - 6, 25};
+    rec().bar.barItems = {BarItem{100, "状态", {}, RGB(255, 255, 0)}};
+    rec().bar.barItemRects = {IntRect{3, kH - 29, 100, 25}};
     composeWindowSkin(index, false);
     const COLORREF composed = at(90, kH - 10);
     EXPECT_GT(GetRValue(composed), 64);  // the white shade lightens the bar
@@ -445,9 +446,9 @@ TEST_F(Compose, BarItemsRedrawOverTheirCachedBackground) {
     // the background back under it.
     RECT item{3, kH - 29, 103, kH - 4};
     HBRUSH scribble = CreateSolidBrush(RGB(255, 0, 255));
-    FillRect(rec().backgroundSurface, &item, scribble);
+    FillRect(rec().caches.backgroundSurface, &item, scribble);
     DeleteObject(scribble);
-    drawBarItem(index, nullptr, false, 1);
+    drawBarItem(rec(), 1);
     EXPECT_EQ(at(90, kH - 10), composed);
 }
 
@@ -456,8 +457,8 @@ TEST_F(Compose, SetGlobalSkinWithNothingOnlyResetsTheAccent) {
     setGlobalSkin("", {});
     EXPECT_EQ(settings().accentColour, kDefaultAccent);
     EXPECT_EQ(settings().backgroundColour, kGrey);
-    EXPECT_EQ(rec().composedWidth, 0);  // nothing recomposed
-    EXPECT_EQ(rec().backgroundSurface, nullptr);
+    EXPECT_EQ(rec().caches.composedWidth, 0);  // nothing recomposed
+    EXPECT_EQ(rec().caches.backgroundSurface, nullptr);
 }
 
 TEST_F(Compose, SetGlobalSkinTakesTheAverageColourAndThePlacement) {
@@ -467,7 +468,7 @@ TEST_F(Compose, SetGlobalSkinTakesTheAverageColourAndThePlacement) {
     EXPECT_EQ(settings().backgroundColour, RGB(113, 179, 193));
     EXPECT_EQ(settings().placementMode, kPlaceMirroredTiles);
     EXPECT_EQ(settings().backgroundPicture, sea);
-    EXPECT_EQ(rec().composedWidth, kW);  // a visible skinned window is recomposed
+    EXPECT_EQ(rec().caches.composedWidth, kW);  // a visible skinned window is recomposed
 
     setGlobalSkin("", gold, std::nullopt, -1, kPlaceStretched);
     EXPECT_EQ(settings().backgroundColour, RGB(223, 199, 112));
@@ -512,9 +513,9 @@ TEST_F(Compose, UndecodablePicturesGiveBlackAndDrawNothing) {
 
 TEST_F(Compose, ThousandComposesAndSkinChangesLeakNoGdiObjects) {
     rec().framed = 1;
-    rec().captionGloss = 1;
-    rec().barHeight = 25;
-    rec().barRect = {3, kH - 29, kW - 6, 25};
+    rec().caption.captionGloss = 1;
+    rec().bar.barHeight = 25;
+    rec().bar.barRect = {3, kH - 29, kW - 6, 25};
     Bytes sea = carried("SKIN_SEA_BLUE"), gold = carried("SKIN_GOLDEN");
     composeWindowSkin(index, true);  // first compose creates the long-lived surfaces
     const int before = support::liveGdiObjectCount();

@@ -154,39 +154,34 @@ TEST(MenuCommands, TheLastThreeDigitsAreTheItem) {
 
 TEST(LayoutRecord, WrappersFollowTheWindowsClientSize) {
     HWND window = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, kW, 300, nullptr, nullptr, nullptr, nullptr);
-    WindowRecord r;
-    r.hwnd = window;
-    r.captionButtons = captionButtonsFor({false, false, true, true, true});
-    r.buttonBlockWidth = captionBlockWidth(r.captionButtons);
-    int index = addWindowRecord(std::move(r));
-    WindowRecord& rec = record(index);
+    WindowRecord rec;
+    rec.hwnd = window;
+    rec.caption.captionButtons = captionButtonsFor({false, false, true, true, true});
+    rec.caption.buttonBlockWidth = captionBlockWidth(rec.caption.captionButtons);
 
-    layoutCaptionButtons(index);
-    EXPECT_EQ(rec.buttonBlockX, kW - 94);
-    EXPECT_EQ(hitTestCaptionButtons(index, kW - 1, 10), 3);
-    EXPECT_EQ(findMaximiseButton(index), 2);
-    EXPECT_FALSE(isNearCaptionButtons(index, MAKELPARAM(20, -3)));  // signed words
+    layoutCaptionButtons(rec);
+    EXPECT_EQ(rec.caption.buttonBlockX, kW - 94);
+    EXPECT_EQ(findMaximiseButton(rec), 2);
 
     std::vector<BarItem> items(2);
     items[0].width = 100;
     items[0].text = "状态";
     items[1].width = -1;
-    setupBottomBar(index, 25, &items);
-    EXPECT_EQ(rec.barItems[0].text, "状态");
-    EXPECT_EQ(rec.barRect.y, 300 - 29);
+    setupBottomBar(rec, 25, &items);
+    EXPECT_EQ(rec.bar.barItems[0].text, "状态");
+    EXPECT_EQ(rec.bar.barRect.y, 300 - 29);
 
     SetWindowPos(window, nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOMOVE);
-    layoutCaptionButtons(index);
-    layoutBottomBar(index);
-    EXPECT_FLOAT_EQ(rec.captionButtons[0].rect.x, 600 - 92.0f);
-    EXPECT_EQ(rec.barRect.y, 400 - 29);
-    EXPECT_EQ(rec.barItemRects[1].x + rec.barItemRects[1].w, 597);
-    EXPECT_EQ(hitTestBarItems(index, 150, rec.barRect.y + 3), 2);
+    layoutCaptionButtons(rec);
+    layoutBottomBar(rec);
+    EXPECT_FLOAT_EQ(rec.caption.captionButtons[0].rect.x, 600 - 92.0f);
+    EXPECT_EQ(rec.bar.barRect.y, 400 - 29);
+    EXPECT_EQ(rec.bar.barItemRects[1].x + rec.bar.barItemRects[1].w, 597);
+    EXPECT_EQ(hitTestBarItems(rec, 150, rec.bar.barRect.y + 3), 2);
 
-    setupBottomBar(index, 20, nullptr);  // no items: one over the whole bar
-    ASSERT_EQ(rec.barItems.size(), 1u);
-    EXPECT_EQ(rec.barItemRects[0].w, 594);
-    clearWindowRecords();
+    setupBottomBar(rec, 20, nullptr);  // no items: one over the whole bar
+    ASSERT_EQ(rec.bar.barItems.size(), 1u);
+    EXPECT_EQ(rec.bar.barItemRects[0].w, 594);
     DestroyWindow(window);
 }
 

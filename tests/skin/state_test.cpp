@@ -1,17 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "skin/window/colour.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
 #include "skin/window/window_record.h"
+#include "win/props.h"
 
 namespace {
 
 using namespace skin;
 
-int propOf(HWND w, const char* key) { return static_cast<int>(reinterpret_cast<INT_PTR>(GetPropA(w, key))); }
-void setProp(HWND w, const char* key, int v) { SetPropA(w, key, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(v))); }
+int propOf(HWND w, const char* key) { return win::prop<int>(w, key); }
+void setProp(HWND w, const char* key, int v) { win::setProp(w, key, v); }
 
 TEST(Colour, ConversionsSwapRedAndBlueAndCarryAlpha) {
     static_assert(toArgb(0x00FFFFFF, 150) == 0x96FFFFFF);
@@ -25,18 +28,19 @@ TEST(Colour, ConversionsSwapRedAndBlueAndCarryAlpha) {
     for (COLORREF c : {0x000000u, 0x123456u, 0xDDCA22u, 0xFFFFFFu}) EXPECT_EQ(toColorref(toArgb(c, 7)), c);
 }
 
-TEST(Settings, StartWithTheirInitialValues) {
+TEST(Settings, AGivenVeilAlphaTurnsTheTransparentListsOn) {
     resetSettings();
-    const SkinSettings& s = settings();
-    EXPECT_EQ(s.accentColour, 0xDDCA22u);
-    EXPECT_EQ(s.backgroundColour, 0u);
-    EXPECT_TRUE(s.backgroundPicture.empty());
-    EXPECT_EQ(s.placementMode, 0);
-    EXPECT_EQ(s.controlSkinning, 1);
-    EXPECT_EQ(s.veilAlpha, 160);
-    EXPECT_EQ(s.transparentLists, 0);
-    EXPECT_EQ(s.trackbarPanel, 1);
-    EXPECT_EQ(s.hoverOutline, 1);
+    setSkinOptions(1, 100, 0);  // the toolbox's choice
+    EXPECT_EQ(settings().veilAlpha, 100);
+    EXPECT_EQ(settings().transparentLists, 1);
+    EXPECT_EQ(settings().trackbarPanel, 0);
+    setSkinOptions(0);
+    EXPECT_EQ(settings().controlSkinning, 0);
+    EXPECT_EQ(settings().veilAlpha, 160);
+    EXPECT_EQ(settings().transparentLists, 0);
+    EXPECT_EQ(settings().trackbarPanel, 1);
+    resetSettings();
+    EXPECT_EQ(settings().accentColour, kDefaultAccent);
 }
 
 TEST(MemoryDcRegister, ReleasesOnlyWhatItRegistered) {
@@ -90,8 +94,8 @@ protected:
         return w;
     }
     int skin(HWND w) {
-        WindowRecord r;
-        r.hwnd = w;
+        auto r = std::make_unique<WindowRecord>();
+        r->hwnd = w;
         int index = addWindowRecord(std::move(r));
         setProp(w, keys::kIndex, index);
         return index;
@@ -110,18 +114,22 @@ TEST_F(Records, LookupsAnswerZeroForUnknownWindows) {
     setProp(stranger, keys::kIndex, 7);  // stale index beyond the list
     EXPECT_EQ(windowIndexOf(stranger), 0);
     EXPECT_EQ(record(1).hwnd, a);
+    EXPECT_EQ(recordOf(a), &record(1));
+    EXPECT_EQ(recordOf(stranger), nullptr);
 }
 
-TEST_F(Records, NewRecordsStartWithOneEmptyItemPerControlList) {
-    WindowRecord r;
-    for (ControlList* list : r.controlLists()) {
-        ASSERT_EQ(list->size(), 1u);
-        EXPECT_EQ(list->front().hwnd, nullptr);
-    }
-    EXPECT_EQ(r.controlLists().size(), 12u);
-    EXPECT_EQ(r.needsCompose, 1);
-    EXPECT_EQ(r.tintColour, -1);
-    EXPECT_EQ(r.titleHaloColour, 0x808080);
+TEST_F(Records, KeepTheirAddressesWhileOthersComeAndGo) {
+    HWND first = newWindow(), second = newWindow(), third = newWindow();
+    skin(first);
+    skin(second);
+    WindowRecord* kept = recordOf(second);
+    ControlItem* item = &kept->buttons.front();
+    for (int i = 0; i < 20; ++i) kept->buttons.emplace_back();  // the list grows
+    EXPECT_EQ(&kept->buttons.front(), item);
+    skin(third);
+    removeWindowRecord(1);
+    EXPECT_EQ(recordOf(second), kept);
+    EXPECT_EQ(indexOfRecord(*kept), 1);
 }
 
 TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
@@ -130,11 +138,11 @@ TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
     skin(second);
     skin(third);
     HWND button = newWindow(second), toolbar = newWindow(second), thirdEdit = newWindow(third);
-    record(2).buttons.push_back({button, nullptr});
+    record(2).buttons.push_back({button});
     setProp(button, keys::kOwnerIndex, 2);
-    record(2).toolbars.push_back({toolbar, nullptr});
+    record(2).toolbars.push_back({toolbar});
     setProp(toolbar, keys::kToolbarOwnerIndex, 2);
-    record(3).edits.push_back({thirdEdit, nullptr});
+    record(3).edits.push_back({thirdEdit});
     setProp(thirdEdit, keys::kOwnerIndex, 3);
 
     removeWindowRecord(1);

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "app/resources.h"
+#include "win/resources.h"
 #include "app/trim_tool.h"
 
 namespace {
@@ -31,7 +31,7 @@ std::string besideThisProgram(const char* name) {
 }
 
 std::string carriedTool() {
-    auto bytes = carriedBytes(kTrimToolResource);
+    auto bytes = win::carriedBytes(kTrimToolResource);
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
