@@ -79,6 +79,7 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     if (!picture) return;
     const float pw = static_cast<float>(picture.width()), ph = static_cast<float>(picture.height());
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    // clang-format off
     switch (mode) {
     case kPlaceTopLeft:   g.drawImage(picture, 0, 0, pw, ph); break;
     case kPlaceTopRight:  g.drawImage(picture, fw - pw, 0, pw, ph); break;
@@ -86,6 +87,7 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     case kPlaceStretched: g.drawImage(picture, 0, 0, fw, fh); break;
     default:              break;
     }
+    // clang-format on
 }
 
 FloatRect titleRect(const WindowRecord& r, int clientWidth) {
@@ -102,9 +104,9 @@ void drawTitleText(gfx::Graphics& g, const TitleLook& look) {
     style.size = static_cast<float>(look.fontSize);
     if (look.haloColour == -1) {
         gfx::SolidBrush brush = gfx::SolidBrush::create(toArgb(look.colour));
-        gfx::Font font = gfx::Font::fromFamilyName(look.fontName, static_cast<float>(look.fontSize),
-                                                   look.bold ? gfx::FontStyleBold : gfx::FontStyleRegular,
-                                                   gfx::Unit::World);
+        gfx::Font font =
+            gfx::Font::fromFamilyName(look.fontName, static_cast<float>(look.fontSize),
+                                      look.bold ? gfx::FontStyleBold : gfx::FontStyleRegular, gfx::Unit::World);
         gfx::StringFormat format = gfx::StringFormat::create(0);
         g.drawString(look.text, font, brush, gfx::RectF{rect.x, rect.y, rect.w, rect.h}, format);
     } else if (look.glow) {
@@ -398,8 +400,7 @@ void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
     HGDIOBJ replaced = SelectObject(c.backgroundSurface, bitmap);
     if (!win::prop<HGDIOBJ>(r.hwnd, keys::kSurfaceOriginalBitmap))
         win::setProp(r.hwnd, keys::kSurfaceOriginalBitmap, replaced);
-    else
-        DeleteObject(replaced);
+    else DeleteObject(replaced);
     win::setProp(r.hwnd, keys::kSurfaceBitmap, bitmap);
 
     const bool cleared = fillDib(bitmap, backColour(r));
@@ -408,11 +409,11 @@ void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
         if (cleared) drawBackgroundLayers(g, r);
         else drawBackground(g, r);
         if (r.framed) drawFrame(r, g);
-        replaceStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap, c.backgroundSurface, 0, 0,
-                          w, r.caption.captionHeight);
+        replaceStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap, c.backgroundSurface, 0, 0, w,
+                          r.caption.captionHeight);
         const IntRect& bar = r.bar.barRect;
-        replaceStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap, c.backgroundSurface, bar.x, bar.y,
-                          bar.w, bar.h);
+        replaceStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap, c.backgroundSurface, bar.x, bar.y, bar.w,
+                          bar.h);
         if (r.framed) {
             if (r.caption.showTitle) paintCaptionTitle(g, c.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
             for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i) {

@@ -116,7 +116,8 @@ TEST_F(Apply, DestroyingAWindowRenumbersTheLaterOnesAndTheirControls) {
     HWND first = newWindow(), second = newWindow();
     applyWindowSkin(first);
     applyWindowSkin(second);
-    HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 5, 30, 50, 20, second, nullptr, nullptr, nullptr);
+    HWND button =
+        CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 5, 30, 50, 20, second, nullptr, nullptr, nullptr);
     EXPECT_EQ(registerControl(2, &WindowRecord::buttons, button, countingSkinProc), 1);
     HWND other = CreateWindowExA(0, "BUTTON", "c", WS_CHILD, 5, 60, 50, 20, second, nullptr, nullptr, nullptr);
     EXPECT_EQ(registerControl(2, &WindowRecord::buttons, other, countingSkinProc), 2);
