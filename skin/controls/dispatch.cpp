@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "skin/controls/edit_combo.h"
 #include "skin/window/settings.h"
 
 namespace skin {
@@ -13,7 +14,9 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 0> kEntries{};
+constexpr std::array<Entry, 1> kEntries{
+    skinEditsAndComboBoxes,
+};
 
 }  // namespace
 
