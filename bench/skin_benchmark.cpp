@@ -7,10 +7,13 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "app/layout.h"
 #include "app/main_window.h"
 #include "app/skin_setup.h"
+#include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
@@ -75,6 +78,40 @@ double composeOfPlainWindow() {
     return ms;
 }
 
+// The editor page of a main window: one keystroke with its repaint, and one
+// scroll step of 200 lines with the cover's repaint.
+struct EditorTimes {
+    double keystroke, scrollStep;
+};
+
+EditorTimes editorTimes(HWND window) {
+    app::showPage(window, 3);
+    HWND editor = GetDlgItem(window, app::ctl::编辑器);
+    SetFocus(editor);
+    UpdateWindow(window);
+    pump();
+    auto send = [&](UINT msg, WPARAM wp) {
+        SendMessageA(editor, msg, wp, 0);
+        UpdateWindow(editor);
+    };
+    EditorTimes t{};
+    t.keystroke = medianMs([&] {
+        SendMessageA(editor, WM_KEYDOWN, 'A', 0);
+        SendMessageA(editor, WM_CHAR, 'a', 0);
+        SendMessageA(editor, WM_KEYUP, 'A', 0);
+        UpdateWindow(editor);
+    });
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += "line\r\n";
+    SetWindowTextA(editor, lines.c_str());
+    pump();
+    t.scrollStep = medianMs([&] { send(WM_VSCROLL, SB_LINEDOWN); }, [&] { send(WM_VSCROLL, SB_TOP); });
+    SetWindowTextA(editor, "");
+    app::showPage(window, 1);
+    pump();
+    return t;
+}
+
 }  // namespace
 
 int main() {
@@ -116,11 +153,29 @@ int main() {
                                SendMessageA(skinned, WM_MOUSEMOVE, 0, onButton);
                            });
 
+    const EditorTimes editor = editorTimes(skinned);
+    // The same window with the control skin switched off: its edits, combo
+    // boxes and scroll bars keep the system's look.
+    skin::setSkinOptions(0, 100);
+    HWND controlsPlain = app::createMainWindow(instance);
+    skin::applyWindowSkin(controlsPlain, {});
+    ShowWindow(controlsPlain, SW_SHOW);
+    UpdateWindow(controlsPlain);
+    pump();
+    const EditorTimes plainEditor = editorTimes(controlsPlain);
+    DestroyWindow(controlsPlain);
+    skin::setSkinOptions(1, 100);
+    pump();
+
     std::printf("  compose of the main window                       %8.2f ms\n", compose);
     std::printf("  full repaint of the skinned main window          %8.2f ms\n", repaint);
     std::printf("  one hover fade tick                              %8.2f ms\n", tick);
     std::printf("  one BitBlt of the window image                   %8.2f ms\n", blit);
     std::printf("  full repaint of the same window unskinned        %8.2f ms\n", plainRepaint);
+    std::printf("  one keystroke in the editor, skinned             %8.2f ms\n", editor.keystroke);
+    std::printf("  one keystroke, control skin off                  %8.2f ms\n", plainEditor.keystroke);
+    std::printf("  one scroll step of the editor with its cover     %8.2f ms\n", editor.scrollStep);
+    std::printf("  one scroll step, control skin off                %8.2f ms\n", plainEditor.scrollStep);
 
     DestroyWindow(skinned);
     DestroyWindow(plain);

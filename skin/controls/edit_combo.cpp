@@ -115,17 +115,32 @@ void deleteHandedOutBrush(HWND control) {
     win::removeProp(control, keys::kControlBitmap);
 }
 
-HBRUSH answerWithVeiledBrush(HWND control, HDC dc) {
-    SetTextColor(dc, win::prop<COLORREF>(control, keys::kTextColour));
-    SetBkMode(dc, TRANSPARENT);
+namespace {
+
+// The previous pair deleted, a new one made and stored on the control.
+HBITMAP replaceHandedOutBrush(HWND control) {
     deleteHandedOutBrush(control);
     HBITMAP bitmap = makeVeiledBackdropBitmap(control);
     HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : nullptr;
     win::setProp(control, keys::kControlBitmap, bitmap);
     win::setProp(control, keys::kControlBrush, brush);
+    return bitmap;
+}
+
+}  // namespace
+
+HBRUSH answerWithVeiledBrush(HWND control, HDC dc) {
+    SetTextColor(dc, win::prop<COLORREF>(control, keys::kTextColour));
+    SetBkMode(dc, TRANSPARENT);
+    auto edit = controlRefOf(control, &WindowRecord::edits);
+    if (edit && edit->item.brushFresh) {
+        edit->item.brushFresh = false;
+        return win::prop<HBRUSH>(control, keys::kControlBrush);
+    }
+    replaceHandedOutBrush(control);
     // A registered edit deletes its pair itself when it goes.
-    if (!controlRefOf(control, &WindowRecord::edits)) SetWindowSubclass(control, releaseBrushOnDestroy, 0, 0);
-    return brush;
+    if (!edit) SetWindowSubclass(control, releaseBrushOnDestroy, 0, 0);
+    return win::prop<HBRUSH>(control, keys::kControlBrush);
 }
 
 // ---- Edit frame ------------------------------------------------------------------------------
@@ -145,16 +160,16 @@ void paintEditRing(HDC canvas, const RECT& rc, const EditFrameLook& k) {
     gfx::Graphics g = gfx::Graphics::fromHdc(canvas);
     if (!g) return;
     const float w = static_cast<float>(win::width(rc)), h = static_cast<float>(win::height(rc));
+    const float l = static_cast<float>(k.inner.left), t = static_cast<float>(k.inner.top);
+    const float r = static_cast<float>(k.inner.right), b = static_cast<float>(k.inner.bottom);
     g.setClip(0, 0, w, h, gfx::CombineMode::Replace);
-    g.setClip(static_cast<float>(k.inner.left), static_cast<float>(k.inner.top),
-              static_cast<float>(win::width(k.inner)), static_cast<float>(win::height(k.inner)),
-              gfx::CombineMode::Xor);
-    if (k.veiled) {
-        gfx::SolidBrush veil = gfx::SolidBrush::create(k.veil);
-        g.fillRectangle(veil, 0, 0, w, h);
-    } else {
-        g.clear(white(255));
-    }
+    g.setClip(l, t, r - l, b - t, gfx::CombineMode::Xor);
+    // The ring is filled as its four bands: a fill costs by the area it
+    // spans, and the clip alone would leave that the whole window.
+    gfx::SolidBrush fill = gfx::SolidBrush::create(k.veiled ? k.veil : white(255));
+    for (const gfx::RectF& band : {gfx::RectF{0, 0, w, t}, gfx::RectF{0, b, w, h - b}, gfx::RectF{0, t, l, b - t},
+                                   gfx::RectF{r, t, w - r, b - t}})
+        if (band.width > 0 && band.height > 0) g.fillRectangle(fill, band);
     if (k.border != 0) drawEditOutline(g, k);
 }
 
@@ -187,7 +202,10 @@ void paintEditFrame(HWND edit, std::optional<bool> focused, bool hot) {
     win::WindowDc dc(edit, true);
     ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
     BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, SRCCOPY);
-    publishControlImageKeyed(edit, canvas.get(), kKeyColour, false);
+    // The frame keys nothing out (the veil leaves no pure key colour), so the
+    // keyed copy into the composition cache is a plain one, many times
+    // cheaper; the client area carries the backdrop the cache holds there.
+    publishControlImage(edit, canvas.get(), false, true);
 }
 
 void repaintLiveBars(HWND edit) {
@@ -237,10 +255,9 @@ void paintComboFace(HDC canvas, const RECT& rc, const ComboLook& k) {
                 k.hot ? white(100) : toArgb(k.accent, 30), toArgb(k.accent, k.hot ? 150 : 100));
             g.fillPath(gradient, face);
         }
-        gfx::Image arrow = gfx::Image::fromBytes(win::carriedBytes("ARROW_DOWN"));
-        if (arrow) {
-            const gfx::PointF at = dropArrowAt(b, SIZE{arrow.width(), arrow.height()});
-            g.drawImage(arrow, at.x, at.y);
+        if (const gfx::Image* arrow = arrowGlyph(ArrowGlyph::Down)) {
+            const gfx::PointF at = dropArrowAt(b, SIZE{arrow->width(), arrow->height()});
+            g.drawImage(*arrow, at.x, at.y);
         }
     }
 
@@ -413,12 +430,29 @@ LRESULT onEditNcPaint(HWND hwnd, const EditRef& ref, LPARAM lp) {
     return DefWindowProcA(hwnd, WM_NCPAINT, static_cast<WPARAM>(0xFFFFFFFF), lp);
 }
 
-LRESULT onEditErase(HWND hwnd, WPARAM wp, LPARAM lp) {
+// The veiled backdrop drawn by the erase is the picture of the brush the
+// colour answer of the same paint hands out: it is made once, for both.
+LRESULT onEditErase(HWND hwnd, EditItem& item, WPARAM wp, LPARAM lp) {
     if (!transparentLists()) return forward(hwnd, WM_ERASEBKGND, wp, lp);
     const auto dc = reinterpret_cast<HDC>(wp);
     SetBkMode(dc, TRANSPARENT);
-    paintVeiledBackdrop(hwnd, dc);
+    const HBITMAP bitmap = replaceHandedOutBrush(hwnd);
+    if (!bitmap) return 1;
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    win::OwnedMemoryDc source(CreateCompatibleDC(nullptr));
+    win::SelectedObject selected(source.get(), bitmap);
+    BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+    item.brushFresh = true;
     return 1;
+}
+
+LRESULT onEditPaint(HWND hwnd, const EditRef& ref, WPARAM wp, LPARAM lp) {
+    repaintFrame(ref);
+    ref.item.brushFresh = false;
+    const LRESULT result = forward(hwnd, WM_PAINT, wp, lp);
+    if (auto again = controlRefOf(hwnd, &WindowRecord::edits)) again->item.brushFresh = false;
+    return result;
 }
 
 void onEditSetFocus(const EditRef& ref) {
@@ -477,8 +511,8 @@ LRESULT CALLBACK editSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETFOCUS:         onEditSetFocus(ref); return forwardThenShowFocus(hwnd, wp, lp);
     case WM_KILLFOCUS:        onEditKillFocus(hwnd, ref); break;
     case WM_SETTEXT:          return forwardThenRepaintBars(hwnd, msg, wp, lp);
-    case WM_PAINT:            repaintFrame(ref); break;
-    case WM_ERASEBKGND:       return onEditErase(hwnd, wp, lp);
+    case WM_PAINT:            return onEditPaint(hwnd, ref, wp, lp);
+    case WM_ERASEBKGND:       return onEditErase(hwnd, item, wp, lp);
     case WM_SHOWWINDOW:       onEditShow(hwnd, wp); break;
     case WM_GETMINMAXINFO:
     case WM_WINDOWPOSCHANGED: syncScrollOverlays(hwnd); break;

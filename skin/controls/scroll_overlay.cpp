@@ -1,5 +1,6 @@
 #include "skin/controls/scroll_overlay.h"
 
+#include <array>
 #include <cmath>
 
 #include "gfx/brushes.h"
@@ -67,23 +68,42 @@ void outline(gfx::Graphics& g, const gfx::GraphicsPath& path, Argb colour) {
     g.drawPath(pen, path);
 }
 
+// Every cover paint draws two glyphs, and decoding one costs as much as the
+// rest of the paint.  The images are never destroyed by themselves: at exit
+// the graphics library may already be shut down.
+std::array<gfx::Image, 4>& decodedArrows() {
+    static auto* images = new std::array<gfx::Image, 4>;
+    return *images;
+}
+
 // One arrow button: the highlight when it is the hot part, the outline, the
 // inner highlight line, the glyph.
 void paintArrow(gfx::Graphics& g, const Axes& ax, const ScrollCoverLook& k, float start, float innerStart, int part,
-                const char* glyphName, POINT (*glyphAt)(const ScrollCoverLook&, SIZE)) {
+                ArrowGlyph glyphName, POINT (*glyphAt)(const ScrollCoverLook&, SIZE)) {
     const float b = static_cast<float>(k.thickness), a = static_cast<float>(k.arrowLength);
     gfx::GraphicsPath button = roundRect(ax.rect(start, 1, a - 2, b - 3), 5);
     if (k.hotPart == part && k.arrowsLive)
         fillGradient(g, button, ax.point(start, 1), ax.point(start, b - 2), white(100), toArgb(k.accent, 150));
     outline(g, button, black(60));
     outline(g, roundRect(ax.rect(innerStart, 2, a - 5, b - 5), 3), white(150));
-    gfx::Image glyph = gfx::Image::fromBytes(win::carriedBytes(glyphName));
+    const gfx::Image* glyph = arrowGlyph(glyphName);
     if (!glyph) return;
-    const POINT at = glyphAt(k, SIZE{glyph.width(), glyph.height()});
-    g.drawImage(glyph, ax.ox + static_cast<float>(at.x), ax.oy + static_cast<float>(at.y));
+    const POINT at = glyphAt(k, SIZE{glyph->width(), glyph->height()});
+    g.drawImage(*glyph, ax.ox + static_cast<float>(at.x), ax.oy + static_cast<float>(at.y));
 }
 
 }  // namespace
+
+const gfx::Image* arrowGlyph(ArrowGlyph which) {
+    static constexpr const char* kNames[] = {"ARROW_UP", "ARROW_DOWN", "ARROW_LEFT", "ARROW_RIGHT"};
+    gfx::Image& image = decodedArrows()[static_cast<size_t>(which)];
+    if (!image) image = gfx::Image::fromBytes(win::carriedBytes(kNames[static_cast<size_t>(which)]));
+    return image ? &image : nullptr;
+}
+
+void releaseArrowGlyphImages() {
+    for (gfx::Image& image : decodedArrows()) image.dispose();
+}
 
 // ---- Geometry (pure) -------------------------------------------------------------------
 
@@ -161,9 +181,9 @@ void paintScrollCover(HDC canvas, const RECT& rc, const ScrollCoverLook& k) {
         outline(g, thumb, black(100));
     }
 
-    paintArrow(g, ax, k, 1, 2, kScrollFirstArrow, k.vertical ? "ARROW_UP" : "ARROW_LEFT", firstArrowGlyphAt);
+    paintArrow(g, ax, k, 1, 2, kScrollFirstArrow, k.vertical ? ArrowGlyph::Up : ArrowGlyph::Left, firstArrowGlyphAt);
     const float second = secondArrowStart(k);
-    paintArrow(g, ax, k, second, second + 2, kScrollSecondArrow, k.vertical ? "ARROW_DOWN" : "ARROW_RIGHT",
+    paintArrow(g, ax, k, second, second + 2, kScrollSecondArrow, k.vertical ? ArrowGlyph::Down : ArrowGlyph::Right,
                secondArrowGlyphAt);
 }
 

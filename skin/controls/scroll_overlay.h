@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "gfx/image.h"
 #include "skin/window/scroll_parts.h"
 #include "skin/window/settings.h"
 
@@ -42,6 +43,13 @@ void paintScrollCover(HDC canvas, const RECT& rc, const ScrollCoverLook& look);
 // as the cover paints them: first and second arrow.
 POINT firstArrowGlyphAt(const ScrollCoverLook& look, SIZE glyph);
 POINT secondArrowGlyphAt(const ScrollCoverLook& look, SIZE glyph);
+
+// The carried arrow glyphs (7 x 4 up and down, 4 x 7 left and right),
+// decoded once; null when the program does not carry them.  Released with
+// the engine, while the graphics library still runs.
+enum class ArrowGlyph { Up, Down, Left, Right };
+const gfx::Image* arrowGlyph(ArrowGlyph which);
+void releaseArrowGlyphImages();
 
 // The covers of a registered control, from its item: an edit's in the edit
 // list, any other control's in the list-like list (whose items carry covers

@@ -2,6 +2,7 @@
 
 #include "gfx/startup.h"
 #include "skin/controls/menu_table.h"
+#include "skin/controls/scroll_overlay.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/settings.h"
@@ -24,6 +25,7 @@ void stopSkinEngine() {
     clearWindowRecords();
     menuTable().clear();
     releaseCaptionGlyphImages();
+    releaseArrowGlyphImages();
     releaseAllMemoryDcs();
     if (ULONG_PTR token = settings().graphicsToken) {
         settings().graphicsToken = 0;
