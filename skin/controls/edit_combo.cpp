@@ -274,8 +274,6 @@ RECT childRectInParentWindow(HWND child) {
     return RECT{a.left - p.left, a.top - p.top, a.right - p.left, a.bottom - p.top};
 }
 
-namespace {
-
 ComboLook comboLookOf(HWND combo, bool hot, bool focused) {
     ComboLook k;
     COMBOBOXINFO info{};
@@ -302,8 +300,6 @@ ComboLook comboLookOf(HWND combo, bool hot, bool focused) {
     k.textColour = win::prop<COLORREF>(combo, keys::kTextColour);
     return k;
 }
-
-}  // namespace
 
 void paintComboBox(int index, int slot, bool hot, std::optional<bool> focused) {
     if (!validIndex(index)) return;

@@ -95,6 +95,9 @@ struct ComboLook {
 // button with its arrow, text.
 void paintComboFace(HDC canvas, const RECT& rc, const ComboLook& look);
 
+// A registered combo box's look as it is now.
+ComboLook comboLookOf(HWND combo, bool hot, bool focused);
+
 // Where the drop button's arrow glyph goes (not rounded).
 gfx::PointF dropArrowAt(const RECT& button, SIZE glyph);
 

@@ -138,6 +138,26 @@ POINT secondArrowGlyphAt(const ScrollCoverLook& k, SIZE glyph) {
                  roundEven((k.thickness - glyph.cy) / 2.0)};
 }
 
+ScrollCoverLook scrollCoverLook(const SCROLLBARINFO& info, SIZE cover, bool vertical, int hotPart, SIZE metrics,
+                                COLORREF accent) {
+    ScrollCoverLook k;
+    k.vertical = vertical;
+    k.width = cover.cx;
+    k.height = cover.cy;
+    k.thickness = metrics.cx;
+    k.arrowLength = metrics.cy;
+    k.thumbStart = info.xyThumbTop;
+    k.thumbEnd = info.xyThumbBottom;
+    // The state is a set of bits: a bar can be unavailable and pressed, or
+    // hidden, or off screen, and only the first and the last two hide the thumb.
+    const DWORD state = info.rgstate[0];
+    k.arrowsLive = !(state & STATE_SYSTEM_UNAVAILABLE);
+    k.thumbShown = !(state & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN));
+    k.hotPart = hotPart;
+    k.accent = accent;
+    return k;
+}
+
 RECT clientRectInWindowRect(SIZE window, SIZE client, LONG style, int verticalBarWidth, int horizontalBarHeight) {
     const int vertical = (style & WS_VSCROLL) ? verticalBarWidth : 0;
     const int horizontal = (style & WS_HSCROLL) ? horizontalBarHeight : 0;
@@ -217,24 +237,11 @@ RECT barRectInParent(HWND control, const SCROLLBARINFO& info) {
 }
 
 ScrollCoverLook coverLookOf(HWND control, HWND cover, bool vertical, int hotPart) {
-    const SCROLLBARINFO info = barInfo(control, vertical);
     const RECT r = win::clientRect(cover);
-    ScrollCoverLook k;
-    k.vertical = vertical;
-    k.width = win::width(r);
-    k.height = win::height(r);
     // The thickness and the arrows come from the system's metrics: the bar
     // information's line-button field is not the arrow size on every system.
-    k.thickness = systemBarThickness(vertical);
-    k.arrowLength = systemArrowLength(vertical);
-    k.thumbStart = info.xyThumbTop;
-    k.thumbEnd = info.xyThumbBottom;
-    const DWORD state = info.rgstate[0];
-    k.arrowsLive = !(state & STATE_SYSTEM_UNAVAILABLE);
-    k.thumbShown = !(state & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN));
-    k.hotPart = hotPart;
-    k.accent = settings().accentColour;
-    return k;
+    return scrollCoverLook(barInfo(control, vertical), SIZE{win::width(r), win::height(r)}, vertical, hotPart,
+                           SIZE{systemBarThickness(vertical), systemArrowLength(vertical)}, settings().accentColour);
 }
 
 bool isVerticalCover(HWND cover) {

@@ -27,6 +27,11 @@ struct ScrollCoverLook {
     COLORREF accent = kDefaultAccent;
 };
 
+// The look of a cover from the real bar's information, the cover's size and
+// the system's bar thickness and arrow length (metrics: cx across, cy along).
+ScrollCoverLook scrollCoverLook(const SCROLLBARINFO& info, SIZE cover, bool vertical, int hotPart, SIZE metrics,
+                                COLORREF accent);
+
 // Where the parts of a cover lie (rectangles with their edges included).
 // The right arrow's rectangle ends 4 pixels before the cover's right edge,
 // so its last 3 pixels belong to no part.
