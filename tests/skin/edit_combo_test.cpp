@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <string>
 
 #include "gfx/startup.h"
 #include "skin/controls/edit_combo.h"
@@ -44,15 +47,6 @@ gfx::ARGB argbOf(COLORREF c) { return toArgb(c); }
 void pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-COLORREF screenPixel(HWND w, int x, int y) {
-    POINT p{x, y};
-    ClientToScreen(w, &p);
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, p.x, p.y);
-    ReleaseDC(nullptr, screen);
-    return c;
 }
 
 // A pixel of the window's whole rectangle (its non-client area included).
@@ -267,6 +261,203 @@ TEST_F(SkinnedControls, DropDownListShowsTheSkinnedFaceAndItsSelection) {
     const gfx::ARGB veiled = over(0x64FFFFFF, kBackdropArgb);
     EXPECT_TRUE(looksLike(windowPixel(combo, 60, 3), veiled)) << std::hex << windowPixel(combo, 60, 3);
     EXPECT_TRUE(looksLike(windowPixel(combo, 0, 5), over(0x50000000, veiled)));
+}
+
+TEST_F(SkinnedControls, EditsAndComboBoxesAreRegisteredOnceWithTheirProperties) {
+    HWND first = child("EDIT", 0, WS_EX_CLIENTEDGE, 20, 60, 100, 20);
+    HWND second = child("EDIT", 0, WS_EX_CLIENTEDGE, 20, 100, 100, 20);
+    HWND list = child("COMBOBOX", CBS_DROPDOWNLIST, 0, 200, 60, 100, 200);
+    HWND dropDown = child("COMBOBOX", CBS_DROPDOWN, 0, 200, 100, 100, 200);
+    win::setProp(first, keys::kTextColour, RGB(1, 2, 3));
+    skinAndShow();
+    const WindowRecord& r = record(1);
+    EXPECT_EQ(win::prop<int>(first, keys::kIndex), 1);
+    EXPECT_EQ(win::prop<int>(second, keys::kIndex), 2);
+    EXPECT_EQ(win::prop<int>(list, keys::kIndex), 1);
+    EXPECT_EQ(win::prop<int>(dropDown, keys::kIndex), 2);
+    EXPECT_EQ(win::prop<COLORREF>(first, keys::kTextColour), 0u);  // reset at registration
+    EXPECT_EQ(win::prop<WNDPROC>(first, keys::kPreviousProc), r.edits[0].previousProcedure);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC)), &comboSkinProc);
+    // With the transparent lists the drop-down combo box's edit field is an
+    // edit of its own, without covers.
+    HWND field = FindWindowExA(dropDown, nullptr, "Edit", nullptr);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(win::prop<int>(field, keys::kIndex), 3);
+    EXPECT_EQ(r.edits[2].covers.vertical, nullptr);
+    ASSERT_EQ(r.edits.size(), 3u);
+    ASSERT_EQ(r.comboBoxes.size(), 2u);
+
+    // Meeting the same parent again registers nothing twice.
+    skinEditsAndComboBoxes(1, main);
+    EXPECT_EQ(r.edits.size(), 3u);
+    EXPECT_EQ(r.comboBoxes.size(), 2u);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(list, GWLP_WNDPROC)), &comboSkinProc);
+}
+
+TEST_F(SkinnedControls, ASimpleComboBoxKeysOutItsFieldAndItsList) {
+    HWND simple = child("COMBOBOX", CBS_SIMPLE, 0, 20, 60, 150, 120);
+    HWND dropDown = child("COMBOBOX", CBS_DROPDOWN, 0, 200, 60, 150, 200);
+    skinAndShow();
+    HWND field = FindWindowExA(simple, nullptr, "Edit", nullptr);
+    HWND list = FindWindowExA(simple, nullptr, "ComboLBox", nullptr);
+    ASSERT_NE(field, nullptr);
+    ASSERT_NE(list, nullptr);
+    const ComboLook k = comboLookOf(simple, false, false);
+    EXPECT_FALSE(k.dropButton);
+    EXPECT_TRUE(k.showsText);
+    ASSERT_EQ(k.keyedOut.size(), 2u);
+    const RECT combo = win::windowRect(simple);
+    for (const RECT& keyed : k.keyedOut) {
+        const bool isList = keyed.top > win::windowRect(field).bottom - combo.top - 1;
+        RECT expected = win::windowRect(isList ? list : field);
+        OffsetRect(&expected, -combo.left, -combo.top);
+        if (isList) InflateRect(&expected, -2, -2);
+        EXPECT_EQ(keyed.left, expected.left) << isList;
+        EXPECT_EQ(keyed.top, expected.top) << isList;
+        EXPECT_EQ(keyed.right, expected.right) << isList;
+        EXPECT_EQ(keyed.bottom, expected.bottom) << isList;
+    }
+    // A drop-down combo box leaves only its field to itself and draws no text.
+    const ComboLook d = comboLookOf(dropDown, false, false);
+    EXPECT_TRUE(d.dropButton);
+    EXPECT_FALSE(d.showsText);
+    EXPECT_EQ(d.keyedOut.size(), 1u);
+    // The skinned window itself lies in no parent.
+    const RECT none = childRectInParentWindow(main);
+    EXPECT_EQ(none.right - none.left, 0);
+}
+
+// A combo box whose selected item has no text to give.
+LRESULT CALLBACK textlessItems(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
+    if (msg == CB_GETLBTEXTLEN) return CB_ERR;
+    if (msg == CB_GETLBTEXT) ADD_FAILURE() << "the text of an item without text was read";
+    return DefSubclassProc(hwnd, msg, wp, lp);
+}
+
+TEST_F(SkinnedControls, ASelectionWithoutTextLeavesTheWindowText) {
+    HWND combo = child("COMBOBOX", CBS_DROPDOWNLIST, 0, 20, 60, 150, 200);
+    SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("one"));
+    SendMessageA(combo, CB_SETCURSEL, 0, 0);
+    SetWindowSubclass(combo, textlessItems, 1, 0);
+    skinAndShow();
+    EXPECT_EQ(win::prop<int>(combo, keys::kOwnerIndex), 1);
+    RemoveWindowSubclass(combo, textlessItems, 1);
+}
+
+TEST_F(SkinnedControls, TheVeiledSkinShowsThroughAnEditAndItsTextIsDrawnOverIt) {
+    HWND edit = child("EDIT", ES_MULTILINE, WS_EX_CLIENTEDGE, 20, 60, 200, 100, "Skin");
+    skinAndShow();
+    const gfx::ARGB veiled = over(0x64FFFFFF, kBackdropArgb);
+    // Client area away from the text, the ring, the outline.
+    EXPECT_TRUE(looksLike(windowPixel(edit, 150, 80), veiled)) << std::hex << windowPixel(edit, 150, 80);
+    EXPECT_TRUE(looksLike(windowPixel(edit, 1, 50), veiled));
+    EXPECT_TRUE(looksLike(windowPixel(edit, 0, 50), over(0x50000000, veiled)));
+    int dark = 0;
+    for (int y = 2; y < 20; ++y)
+        for (int x = 2; x < 40; ++x) dark += GetRValue(windowPixel(edit, x, y)) < 60;
+    EXPECT_GT(dark, 10);
+    // The brush handed out is stored with its bitmap, which has the client size.
+    const auto bitmap = win::prop<HBITMAP>(edit, keys::kControlBitmap);
+    ASSERT_NE(bitmap, nullptr);
+    BITMAP info{};
+    GetObjectA(bitmap, sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, win::clientSize(edit).cx);
+    EXPECT_NE(win::prop<HBRUSH>(edit, keys::kControlBrush), nullptr);
+
+    // Focus lights the outline at once.
+    SetForegroundWindow(main);
+    SetFocus(edit);
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_TRUE(looksLike(windowPixel(edit, 0, 50), over(toArgb(kAccent, 180), veiled)));
+}
+
+TEST_F(SkinnedControls, WithoutTheTransparentListsEverythingGoesToTheNativeProcedures) {
+    setSkinOptions(1);  // no veil alpha given: the transparent lists stay off
+    HWND edit = child("EDIT", ES_MULTILINE, WS_EX_CLIENTEDGE, 20, 60, 200, 100);
+    HWND dropDown = child("COMBOBOX", CBS_DROPDOWN, 0, 250, 60, 150, 200);
+    skinAndShow();
+    // The ring is opaque white, the client area the system's own erase.
+    EXPECT_TRUE(looksLike(windowPixel(edit, 1, 50), 0xFFFFFFFF, 0));
+    EXPECT_TRUE(looksLike(windowPixel(edit, 150, 80), toArgb(GetSysColor(COLOR_WINDOW)), 2));
+    EXPECT_EQ(win::prop<HBRUSH>(edit, keys::kControlBrush), nullptr);
+    EXPECT_EQ(SendMessageA(main, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(edit)),
+              DefWindowProcA(main, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(edit)));
+    // The combo box is filled opaque white and its field stays plain.
+    EXPECT_TRUE(looksLike(windowPixel(dropDown, 2, 2), 0xFFFFFFFF, 0));
+    EXPECT_EQ(win::prop<int>(FindWindowExA(dropDown, nullptr, "Edit", nullptr), keys::kOwnerIndex), 0);
+}
+
+TEST_F(SkinnedControls, WithTheControlSkinningSwitchOffNothingIsRegistered) {
+    setSkinOptions(0, 100);
+    HWND edit = child("EDIT", WS_VSCROLL | ES_MULTILINE, WS_EX_CLIENTEDGE, 20, 60, 200, 100);
+    HWND combo = child("COMBOBOX", CBS_DROPDOWNLIST, 0, 250, 60, 150, 200);
+    skinAndShow();
+    EXPECT_EQ(win::prop<int>(edit, keys::kOwnerIndex), 0);
+    EXPECT_EQ(win::prop<int>(combo, keys::kOwnerIndex), 0);
+    EXPECT_EQ(record(1).edits.size(), 1u);
+    EXPECT_EQ(record(1).edits[0].hwnd, nullptr);
+    EXPECT_EQ(scrollCoversOf(edit), nullptr);
+}
+
+TEST_F(SkinnedControls, AStaticGivesBackItsBrushWhenItGoes) {
+    skinAndShow();
+    HWND label = child("STATIC", 0, 0, 20, 60, 80, 20, "label");
+    const int before = support::liveGdiObjectCount();
+    HDC dc = GetDC(label);
+    for (int i = 0; i < 5; ++i) SendMessageA(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                             reinterpret_cast<LPARAM>(label));
+    ReleaseDC(label, dc);
+    EXPECT_NE(win::prop<HBRUSH>(label, keys::kControlBrush), nullptr);
+    EXPECT_EQ(support::liveGdiObjectCount(), before + 2);  // one pair at a time
+    DestroyWindow(label);
+    EXPECT_EQ(support::liveGdiObjectCount(), before);
+}
+
+TEST_F(SkinnedControls, TypingScrollingAndSelectingLeakNothing) {
+    HWND edit = child("EDIT", ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL, WS_EX_CLIENTEDGE, 20, 60, 250, 150);
+    HWND first = child("COMBOBOX", CBS_DROPDOWNLIST, 0, 300, 60, 150, 200);
+    HWND second = child("COMBOBOX", CBS_DROPDOWNLIST, 0, 300, 100, 150, 200);
+    for (HWND combo : {first, second})
+        for (const char* item : {"one", "two", "three"})
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    skinAndShow();
+    SetFocus(edit);
+    int typed = 0;
+    auto type = [&](char ch) {
+        SendMessageA(edit, WM_KEYDOWN, VkKeyScanA(ch) & 0xFF, 0);
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(ch), 0);
+        SendMessageA(edit, WM_KEYUP, VkKeyScanA(ch) & 0xFF, 0);
+        if (++typed % 10 == 0) UpdateWindow(edit);
+    };
+    auto scroll = [&](int i) {
+        SendMessageA(edit, WM_VSCROLL, i % 2 ? SB_LINEUP : SB_LINEDOWN, 0);
+        UpdateWindow(edit);
+    };
+    auto select = [&](HWND combo, int i) {
+        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(i % 3), 0);
+        SendMessageA(main, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        UpdateWindow(combo);
+    };
+    // Each once first: the first answers hand out the pairs that stay, and
+    // the system makes what it keeps once the edit has more lines than it
+    // shows.
+    for (int i = 0; i < 400; ++i) type(i % 20 == 19 ? '\r' : 'a');
+    scroll(0);
+    select(first, 0);
+    select(second, 0);
+    settle();
+    const int objects = support::liveGdiObjectCount();
+    const int canvases = registeredMemoryDcCount();
+    for (int i = 0; i < 2000; ++i) type(i % 50 == 49 ? '\r' : static_cast<char>('a' + i % 26));
+    for (int i = 0; i < 200; ++i) scroll(i);
+    for (int i = 0; i < 100; ++i) {
+        select(first, i);
+        select(second, i);
+    }
+    settle();
+    EXPECT_GT(GetWindowTextLengthA(edit), 2000);
+    EXPECT_EQ(support::liveGdiObjectCount(), objects);
+    EXPECT_EQ(registeredMemoryDcCount(), canvases);
 }
 
 }  // namespace
