@@ -251,8 +251,8 @@ void paintComboFace(HDC canvas, const RECT& rc, const ComboLook& k) {
         {
             gfx::GraphicsPath face = roundRect(bl + 1, bt + 1, bw - 2, bh - 2, 1);
             gfx::LinearGradientBrush gradient = gfx::LinearGradientBrush::create(
-                gfx::PointF{bl + 1, bt}, gfx::PointF{bl + 1, bt + bh - 2},
-                k.hot ? white(100) : toArgb(k.accent, 30), toArgb(k.accent, k.hot ? 150 : 100));
+                gfx::PointF{bl + 1, bt}, gfx::PointF{bl + 1, bt + bh - 2}, k.hot ? white(100) : toArgb(k.accent, 30),
+                toArgb(k.accent, k.hot ? 150 : 100));
             g.fillPath(gradient, face);
         }
         if (const gfx::Image* arrow = arrowGlyph(ArrowGlyph::Down)) {
@@ -451,9 +451,7 @@ LRESULT onEditPaint(HWND hwnd, const EditRef& ref, WPARAM wp, LPARAM lp) {
     return result;
 }
 
-void onEditSetFocus(const EditRef& ref) {
-    ref.item.focused = true;
-}
+void onEditSetFocus(const EditRef& ref) { ref.item.focused = true; }
 
 void onEditKillFocus(HWND hwnd, const EditRef& ref) {
     ref.item.focused = false;

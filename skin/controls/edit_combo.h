@@ -50,9 +50,9 @@ void deleteHandedOutBrush(HWND control);
 // ---- Edit frame ------------------------------------------------------------------------------
 
 struct EditFrameLook {
-    SIZE window{};     // the window rectangle's size
-    RECT inner{};      // the client area inside it
-    int border = 0;    // borderKind
+    SIZE window{};   // the window rectangle's size
+    RECT inner{};    // the client area inside it
+    int border = 0;  // borderKind
     bool focused = false;
     bool hot = false;
     bool veiled = true;  // the transparent lists: the ring lies under the veil, else opaque white

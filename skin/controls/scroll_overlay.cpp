@@ -110,7 +110,8 @@ void releaseArrowGlyphImages() {
 ScrollBarParts scrollCoverParts(const ScrollCoverLook& k) {
     const int w = k.width, h = k.height, a = k.arrowLength, b = k.thickness;
     if (k.vertical)
-        return ScrollBarParts{RECT{1, 1, w - 2, a}, RECT{1, h - a, w - 2, h - 1}, RECT{1, k.thumbStart, b + 1, k.thumbEnd}};
+        return ScrollBarParts{RECT{1, 1, w - 2, a}, RECT{1, h - a, w - 2, h - 1},
+                              RECT{1, k.thumbStart, b + 1, k.thumbEnd}};
     return ScrollBarParts{RECT{1, 1, a, h - 2}, RECT{w - a, 1, w - 4, h - 1}, RECT{k.thumbStart, 1, k.thumbEnd, b + 1}};
 }
 
@@ -214,7 +215,7 @@ namespace {
 // The covers an item keeps, when its family keeps any.
 template <class Item>
 ScrollCovers* coversIn(HWND control, ControlList<Item> WindowRecord::*list) {
-    if constexpr (requires(Item& item) { item.covers; }) {
+    if constexpr (requires(Item & item) { item.covers; }) {
         auto ref = controlRefOf(control, list);
         return ref ? &ref->item.covers : nullptr;
     } else {
@@ -286,8 +287,7 @@ HWND createScrollOverlay(HWND control, bool vertical, bool shown) {
     if (!cover) return nullptr;
     win::setProp(cover, keys::kScrollOwner, control);
     win::setProp(cover, keys::kOwnerIndex, findSkinnedWindow(cover));
-    const LONG_PTR previous =
-        SetWindowLongPtrA(cover, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&scrollOverlayProc));
+    const LONG_PTR previous = SetWindowLongPtrA(cover, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&scrollOverlayProc));
     win::setProp(cover, keys::kPreviousProc, previous);
     placeOverBar(cover, r);
     return cover;
@@ -308,7 +308,8 @@ void syncScrollOverlays(HWND control) {
     show(covers->horizontal, WS_HSCROLL);
     if (!visible) return;
     for (bool vertical : {true, false})
-        if (HWND cover = covers->cover(vertical)) placeOverBar(cover, barRectInParent(control, barInfo(control, vertical)));
+        if (HWND cover = covers->cover(vertical))
+            placeOverBar(cover, barRectInParent(control, barInfo(control, vertical)));
 }
 
 void paintScrollOverlay(HWND control, bool vertical, int hotPart) {

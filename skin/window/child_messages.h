@@ -8,7 +8,7 @@ namespace skin {
 
 // How the window answers a control's WM_CTLCOLOR* message.
 enum class ColourAnswer {
-    PassOn,       // the window's own procedure answers
+    PassOn,        // the window's own procedure answers
     HollowBrush,   // transparent background, the control's text colour
     PatternBrush,  // the same over a brush of the veiled skin behind the control
 };

@@ -13,7 +13,7 @@ struct EditItem : ControlItem {
     // The brush handed out last was made by this paint's erase from the
     // same veiled backdrop, so the colour answer of the same paint reuses it.
     bool brushFresh = false;
-    ScrollCovers covers;   // none for the edit field of a combo box
+    ScrollCovers covers;  // none for the edit field of a combo box
 
     // The edit and its covers: removing a window record rewrites the window
     // index on all of them.

@@ -60,8 +60,8 @@ protected:
         SetForegroundWindow(main);
         remote::moveMouse(2, 2);
         // Painted: the notice box shows the veiled skin.
-        ASSERT_TRUE(remote::waitUntil([&] { return distance(windowPixel(item(ctl::公告框), 300, 250), kVeiled) < 8; },
-                                      20000));
+        ASSERT_TRUE(
+            remote::waitUntil([&] { return distance(windowPixel(item(ctl::公告框), 300, 250), kVeiled) < 8; }, 20000));
     }
     HWND item(int id) const { return GetDlgItem(main, id); }
     static COLORREF windowPixel(HWND w, int x, int y) {
@@ -148,7 +148,8 @@ TEST_F(SkinnedControls, TheHomePageIsOneSkinnedSurface) {
     // The headers stay legible: the selected one is lighter than the others
     // and its title is dark.
     HWND tab = item(ctl::转换框);
-    const RECT home = remote::tabItemRect(program.handle(), tab, 0), player = remote::tabItemRect(program.handle(), tab, 1);
+    const RECT home = remote::tabItemRect(program.handle(), tab, 0),
+               player = remote::tabItemRect(program.handle(), tab, 1);
     const COLORREF selected = windowPixel(tab, home.left + 3, home.top + 3);
     const COLORREF other = windowPixel(tab, player.left + 3, player.top + 3);
     EXPECT_GT(GetRValue(selected), GetRValue(other) + 20);
@@ -171,8 +172,8 @@ TEST_F(SkinnedControls, HoverAndFocusChangeAnEditsOutline) {
     const POINT c = centreOf(notice);
     remote::moveMouse(c.x, c.y);
     remote::moveMouse(c.x + 5, c.y + 5);
-    EXPECT_TRUE(remote::waitUntil(
-        [&] { return looksLike(windowPixel(notice, 1, 150), over(kAccent, 180, kVeiled)); }, 5000));
+    EXPECT_TRUE(
+        remote::waitUntil([&] { return looksLike(windowPixel(notice, 1, 150), over(kAccent, 180, kVeiled)); }, 5000));
     EXPECT_TRUE(looksLike(windowPixel(notice, 0, 150), over(kAccent, 90, over(RGB(255, 255, 255), 60, kVeiled))));
     // Away again: the plain outline.
     remote::moveMouse(5, 5);
@@ -201,8 +202,8 @@ TEST_F(SkinnedControls, ComboBoxesShowTheSkinnedFaceAndStillOpenListAndSelect) {
         // Hot: the frame turns to the accent.
         remote::moveMouse(r.left + w / 3, r.top + h / 2);
         remote::moveMouse(r.left + w / 3 + 2, r.top + h / 2);
-        EXPECT_TRUE(remote::waitUntil([&] { return looksLike(windowPixel(combo, 0, h / 2), over(kAccent, 200, kVeiled)); },
-                                      5000))
+        EXPECT_TRUE(remote::waitUntil(
+            [&] { return looksLike(windowPixel(combo, 0, h / 2), over(kAccent, 200, kVeiled)); }, 5000))
             << id;
 
         // Open it, pick the third item with the mouse.
@@ -226,7 +227,8 @@ TEST_F(SkinnedControls, ComboBoxesShowTheSkinnedFaceAndStillOpenListAndSelect) {
         EXPECT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5000));
         // The face shows the choice, still skinned.
         EXPECT_EQ(remote::windowText(combo), remote::comboItems(combo)[2]) << id;
-        EXPECT_TRUE(remote::waitUntil([&] { return looksLike(windowPixel(combo, w / 2 + 20, 2), kVeiled); }, 5000)) << id;
+        EXPECT_TRUE(remote::waitUntil([&] { return looksLike(windowPixel(combo, w / 2 + 20, 2), kVeiled); }, 5000))
+            << id;
     }
     // The window stays opaque: back to the first transparency.
     SendMessageA(item(ctl::透明度组合框), CB_SETCURSEL, 0, 0);

@@ -58,7 +58,9 @@ COLORREF windowPixel(HWND w, int x, int y) {
     return c;
 }
 
-bool looksLike(COLORREF screen, gfx::ARGB expected, int tolerance = 3) { return nearRgb(argbOf(screen), expected, tolerance); }
+bool looksLike(COLORREF screen, gfx::ARGB expected, int tolerance = 3) {
+    return nearRgb(argbOf(screen), expected, tolerance);
+}
 
 // ---- Painters over a known backdrop ------------------------------------------------------
 
@@ -404,8 +406,8 @@ TEST_F(SkinnedControls, AStaticGivesBackItsBrushWhenItGoes) {
     HWND label = child("STATIC", 0, 0, 20, 60, 80, 20, "label");
     const int before = support::liveGdiObjectCount();
     HDC dc = GetDC(label);
-    for (int i = 0; i < 5; ++i) SendMessageA(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                             reinterpret_cast<LPARAM>(label));
+    for (int i = 0; i < 5; ++i)
+        SendMessageA(main, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
     ReleaseDC(label, dc);
     EXPECT_NE(win::prop<HBRUSH>(label, keys::kControlBrush), nullptr);
     EXPECT_EQ(support::liveGdiObjectCount(), before + 2);  // one pair at a time

@@ -64,10 +64,10 @@ TEST(ScrollCoverGeometry, PartUnderAPoint) {
         POINT p;
         int part;
     } cases[] = {
-        {{8, 1}, kScrollFirstArrow},   {{8, 17}, kScrollFirstArrow},   {{8, 18}, kScrollTrack},
-        {{0, 8}, kScrollTrack},        {{8, 183}, kScrollSecondArrow}, {{15, 199}, kScrollSecondArrow},
-        {{16, 190}, kScrollTrack},     {{8, 40}, kScrollThumb},        {{17, 80}, kScrollThumb},
-        {{8, 81}, kScrollTrack},       {{8, 120}, kScrollTrack},
+        {{8, 1}, kScrollFirstArrow}, {{8, 17}, kScrollFirstArrow},   {{8, 18}, kScrollTrack},
+        {{0, 8}, kScrollTrack},      {{8, 183}, kScrollSecondArrow}, {{15, 199}, kScrollSecondArrow},
+        {{16, 190}, kScrollTrack},   {{8, 40}, kScrollThumb},        {{17, 80}, kScrollThumb},
+        {{8, 81}, kScrollTrack},     {{8, 120}, kScrollTrack},
     };
     for (const auto& c : cases) EXPECT_EQ(scrollPartAt(v, c.p), c.part) << c.p.x << "," << c.p.y;
 
@@ -316,9 +316,10 @@ TEST_F(Covers, AnEditWithBothBarsGetsTwoCoversExactlyOverThem) {
         EXPECT_TRUE(IsWindowVisible(cover));
         EXPECT_TRUE(sameRect(win::rectInParent(cover), barInParent(e, vertical))) << vertical;
         // The cover lies above the edit.
-        EXPECT_EQ(ChildWindowFromPointEx(main, POINT{win::rectInParent(cover).left + 3, win::rectInParent(cover).top + 3},
-                                         CWP_SKIPINVISIBLE),
-                  cover);
+        EXPECT_EQ(
+            ChildWindowFromPointEx(main, POINT{win::rectInParent(cover).left + 3, win::rectInParent(cover).top + 3},
+                                   CWP_SKIPINVISIBLE),
+            cover);
     }
     // The corner square between the two bars stays the edit's.
     const RECT v = win::rectInParent(covers->vertical), h = win::rectInParent(covers->horizontal);
