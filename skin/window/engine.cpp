@@ -5,6 +5,7 @@
 #include "skin/controls/scroll_overlay.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/memory_dc.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/settings.h"
 #include "skin/window/window_record.h"
 
@@ -26,6 +27,7 @@ void stopSkinEngine() {
     menuTable().clear();
     releaseCaptionGlyphImages();
     releaseArrowGlyphImages();
+    releaseDecodedPictures();
     releaseAllMemoryDcs();
     if (ULONG_PTR token = settings().graphicsToken) {
         settings().graphicsToken = 0;
