@@ -28,9 +28,10 @@ void fillWithParentBackground(HWND control, HDC dc, const RECT& rc);
 // Whether the control lies in a skinned window whose skin image is composed.
 bool isOverSkin(HWND control);
 
-// Copies the skin image that lies behind a rectangle of the control's client
-// area onto the context, pixel for pixel.  False, and nothing drawn, when the
-// control is in no skinned window.
+// Copies the skin image that lies behind a rectangle of a control without a
+// border (its client and window rectangles start at the same corner) onto
+// the context, pixel for pixel.  False, and nothing drawn, when the control
+// is in no skinned window.
 bool paintSkinBehind(HWND control, HDC dc, const RECT& rc);
 
 // Registers the window classes of our own controls (labels, picture boxes,

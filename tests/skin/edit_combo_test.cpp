@@ -213,6 +213,8 @@ protected:
         gfx::shutdown(token);
     }
     void SetUp() override {
+        // Away from every control: a control under the pointer draws hot.
+        SetCursorPos(2, 2);
         resetSettings();
         setSkinOptions(1, 100);
         setGlobalSkin("", {}, kBackdrop);
