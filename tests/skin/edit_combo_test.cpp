@@ -18,6 +18,7 @@
 #include "skin/window/settings.h"
 #include "skin/window/window_record.h"
 #include "tests/gfx/canvas.h"
+#include "tests/skin/skinned_window_fixture.h"
 #include "tests/support/gdi_count.h"
 #include "win/props.h"
 #include "win/window.h"
@@ -27,7 +28,6 @@ namespace {
 using namespace skin;
 using gfxtest::nearRgb;
 
-constexpr COLORREF kBackdrop = RGB(40, 80, 120);
 constexpr gfx::ARGB kBackdropArgb = 0xFF285078;
 constexpr COLORREF kAccent = kDefaultAccent;
 
@@ -43,11 +43,6 @@ gfx::ARGB over(gfx::ARGB colour, gfx::ARGB backdrop) {
 }
 
 gfx::ARGB argbOf(COLORREF c) { return toArgb(c); }
-
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
 
 // A pixel of the window's whole rectangle (its non-client area included).
 COLORREF windowPixel(HWND w, int x, int y) {
@@ -194,66 +189,7 @@ TEST_F(Painters, VeilColourIsTheControlsOwnWhenItsVeilIsOn) {
 
 // ---- Real controls in a skinned window ----------------------------------------------------
 
-LRESULT CALLBACK plainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd, msg, wp, lp); }
-
-class SkinnedControls : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = plainProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = "EditComboTestWindow";
-        RegisterClassExA(&wc);
-        gfx::startup(token);
-    }
-    static void TearDownTestSuite() {
-        releaseCaptionGlyphImages();
-        gfx::shutdown(token);
-    }
-    void SetUp() override {
-        // Away from every control: a control under the pointer draws hot.
-        SetCursorPos(2, 2);
-        resetSettings();
-        setSkinOptions(1, 100);
-        setGlobalSkin("", {}, kBackdrop);
-        main = CreateWindowExA(0, "EditComboTestWindow", "Skinned", WS_POPUP | WS_CLIPCHILDREN, 40, 40, 500, 400,
-                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    void TearDown() override {
-        if (IsWindow(main)) DestroyWindow(main);
-        pump();
-        clearWindowRecords();
-        releaseAllMemoryDcs();
-        resetSettings();
-    }
-    HWND child(const char* cls, DWORD style, DWORD exStyle, int x, int y, int w, int h, const char* text = "") {
-        return CreateWindowExA(exStyle, cls, text, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, x, y, w, h, main,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    void skinAndShow() {
-        SkinOptions o;
-        o.resizable = 0;
-        applyWindowSkin(main, o);
-        ShowWindow(main, SW_SHOW);
-        UpdateWindow(main);
-        settle();
-    }
-    // Lets every posted paint run: the queue is empty and nothing is left
-    // to paint.
-    void settle() {
-        for (int i = 0; i < 50; ++i) {
-            pump();
-            RedrawWindow(main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-            MSG msg;
-            if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && !GetUpdateRect(main, nullptr, FALSE)) break;
-        }
-        GdiFlush();
-    }
-    static inline ULONG_PTR token = 0;
-    HWND main = nullptr;
-};
+using SkinnedControls = skintest::SkinnedWindowTest;
 
 TEST_F(SkinnedControls, DropDownListShowsTheSkinnedFaceAndItsSelection) {
     HWND combo = child("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, 20, 60, 150, 200);

@@ -15,6 +15,7 @@
 #include "skin/window/settings.h"
 #include "skin/window/window_record.h"
 #include "tests/gfx/canvas.h"
+#include "tests/skin/skinned_window_fixture.h"
 #include "win/props.h"
 #include "win/window.h"
 
@@ -27,25 +28,18 @@ bool sameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-ScrollCoverLook verticalLook() {
+// A 200-pixel cover with a thumb from 40 to 80.
+ScrollCoverLook coverLook(bool vertical) {
     ScrollCoverLook k;
-    k.vertical = true;
-    k.width = 17;
-    k.height = 200;
+    k.vertical = vertical;
+    k.width = vertical ? 17 : 200;
+    k.height = vertical ? 200 : 17;
     k.thumbStart = 40;
     k.thumbEnd = 80;
     return k;
 }
-
-ScrollCoverLook horizontalLook() {
-    ScrollCoverLook k;
-    k.vertical = false;
-    k.width = 200;
-    k.height = 17;
-    k.thumbStart = 40;
-    k.thumbEnd = 80;
-    return k;
-}
+ScrollCoverLook verticalLook() { return coverLook(true); }
+ScrollCoverLook horizontalLook() { return coverLook(false); }
 
 TEST(ScrollCoverGeometry, PartsOfBothOrientations) {
     const ScrollBarParts v = scrollCoverParts(verticalLook());
@@ -238,54 +232,12 @@ TEST_F(CoverPainter, HorizontalGlyphsAndThumb) {
 
 // ---- Covers of real edits ----------------------------------------------------------------
 
-LRESULT CALLBACK plainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(hwnd, msg, wp, lp); }
-
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-}
-
-class Covers : public ::testing::Test {
+class Covers : public skintest::SkinnedWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        WNDCLASSEXA wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = plainProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "CoverTestWindow";
-        RegisterClassExA(&wc);
-        gfx::startup(token);
-    }
-    static void TearDownTestSuite() {
-        releaseCaptionGlyphImages();
-        releaseArrowGlyphImages();
-        gfx::shutdown(token);
-    }
-    void SetUp() override {
-        resetSettings();
-        setSkinOptions(1, 100);
-        setGlobalSkin("", {}, RGB(40, 80, 120));
-        main = CreateWindowExA(0, "CoverTestWindow", "Covers", WS_POPUP, 30, 30, 500, 400, nullptr, nullptr,
-                               GetModuleHandleA(nullptr), nullptr);
-    }
-    void TearDown() override {
-        DestroyWindow(main);
-        pump();
-        clearWindowRecords();
-        releaseAllMemoryDcs();
-        resetSettings();
-    }
     HWND edit(DWORD style, int x = 20, int y = 60) {
-        return CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_CLIPSIBLINGS | ES_MULTILINE | style, x, y,
-                               300, 200, main, nullptr, GetModuleHandleA(nullptr), nullptr);
-    }
-    void skinAndShow() {
-        SkinOptions o;
-        o.resizable = 0;
-        applyWindowSkin(main, o);
-        ShowWindow(main, SW_SHOW);
-        UpdateWindow(main);
-        pump();
+        HWND e = child("EDIT", ES_MULTILINE | style, WS_EX_CLIENTEDGE, x, y, 300, 200);
+        if (!(style & WS_VISIBLE)) ShowWindow(e, SW_HIDE);
+        return e;
     }
     static RECT barInParent(HWND control, bool vertical) {
         SCROLLBARINFO info{};
@@ -295,9 +247,9 @@ protected:
         MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
-    static inline ULONG_PTR token = 0;
-    HWND main = nullptr;
 };
+
+using skintest::pump;
 
 TEST_F(Covers, AnEditWithBothBarsGetsTwoCoversExactlyOverThem) {
     HWND e = edit(WS_VISIBLE | WS_VSCROLL | WS_HSCROLL);
