@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <utility>
 
@@ -75,6 +76,10 @@ protected:
         return screen::Shot(RECT{p.x, p.y, p.x + 1, p.y + 1}).at(p.x, p.y);
     }
     static bool looksLike(COLORREF a, COLORREF b, int tolerance = 8) { return distance(a, b) <= tolerance; }
+    // The pixel comes to look like the colour (controls paint one after another).
+    static bool shows(const std::function<COLORREF()>& pixel, COLORREF expected, int tolerance = 8) {
+        return remote::waitUntil([&] { return looksLike(pixel(), expected, tolerance); }, 5000);
+    }
     static POINT centreOf(HWND w) {
         RECT r;
         GetWindowRect(w, &r);
@@ -131,42 +136,48 @@ TEST_F(SkinnedControls, TheHomePageIsOneSkinnedSurface) {
     HWND notice = item(ctl::公告框);
     // Away from the text the notice box shows the skin under the veil, its
     // ring too, with the black a80 outline around it.
-    EXPECT_TRUE(looksLike(windowPixel(notice, 300, 250), kVeiled));
-    EXPECT_TRUE(looksLike(windowPixel(notice, 1, 150), kVeiled));
-    EXPECT_TRUE(looksLike(windowPixel(notice, 0, 150), over(0, 80, kVeiled)));
+    EXPECT_TRUE(shows([&] { return windowPixel(notice, 300, 250); }, kVeiled));
+    EXPECT_TRUE(shows([&] { return windowPixel(notice, 1, 150); }, kVeiled));
+    EXPECT_TRUE(shows([&] { return windowPixel(notice, 0, 150); }, over(0, 80, kVeiled)));
 
     // Between the controls, inside the group box, and around the pages the
     // skin shows as it is.
     const RECT page = remote::tabDisplayArea(program.handle(), item(ctl::转换框));
     const RECT group = remote::rectInParent(item(ctl::分组框1));
-    EXPECT_TRUE(looksLike(clientPixel(page.left + 350, page.top + 260), kSeaBlue, 6));
-    EXPECT_TRUE(looksLike(clientPixel(page.left + 10, page.top + 300), kSeaBlue, 6));
-    EXPECT_TRUE(looksLike(clientPixel(group.left + 620, group.top + 80), kSeaBlue, 6));
-    EXPECT_TRUE(looksLike(clientPixel(group.left + 300, group.top + 110), kSeaBlue, 6));
+    EXPECT_TRUE(shows([&] { return clientPixel(page.left + 350, page.top + 260); }, kSeaBlue, 6));
+    EXPECT_TRUE(shows([&] { return clientPixel(page.left + 10, page.top + 300); }, kSeaBlue, 6));
+    EXPECT_TRUE(shows([&] { return clientPixel(group.left + 620, group.top + 80); }, kSeaBlue, 6));
+    EXPECT_TRUE(shows([&] { return clientPixel(group.left + 300, group.top + 110); }, kSeaBlue, 6));
     // Labels show the veiled skin behind their text.
-    EXPECT_TRUE(looksLike(windowPixel(item(ctl::IP地址标签), 4, 4), kVeiled));
+    EXPECT_TRUE(shows([&] { return windowPixel(item(ctl::IP地址标签), 4, 4); }, kVeiled));
     // The headers stay legible: the selected one is lighter than the others
     // and its title is dark.
     HWND tab = item(ctl::转换框);
     const RECT home = remote::tabItemRect(program.handle(), tab, 0),
                player = remote::tabItemRect(program.handle(), tab, 1);
-    const COLORREF selected = windowPixel(tab, home.left + 3, home.top + 3);
-    const COLORREF other = windowPixel(tab, player.left + 3, player.top + 3);
-    EXPECT_GT(GetRValue(selected), GetRValue(other) + 20);
+    EXPECT_TRUE(remote::waitUntil(
+        [&] {
+            return GetRValue(windowPixel(tab, home.left + 3, home.top + 3)) >
+                   GetRValue(windowPixel(tab, player.left + 3, player.top + 3)) + 20;
+        },
+        5000));
     POINT a{home.left, home.top}, b{home.right, home.bottom};
     ClientToScreen(tab, &a);
     ClientToScreen(tab, &b);
-    screen::Shot title(RECT{a.x, a.y, b.x, b.y});
-    int dark = 0;
-    for (int y = a.y; y < b.y; ++y)
-        for (int x = a.x; x < b.x; ++x) dark += GetRValue(title.at(x, y)) < 80;
-    EXPECT_GT(dark, 10);
+    auto titlePixels = [&] {
+        screen::Shot title(RECT{a.x, a.y, b.x, b.y});
+        int dark = 0;
+        for (int y = a.y; y < b.y; ++y)
+            for (int x = a.x; x < b.x; ++x) dark += GetRValue(title.at(x, y)) < 80;
+        return dark;
+    };
+    EXPECT_TRUE(remote::waitUntil([&] { return titlePixels() > 10; }, 5000));
 }
 
 TEST_F(SkinnedControls, HoverAndFocusChangeAnEditsOutline) {
     HWND notice = item(ctl::公告框);
     const COLORREF normal = over(0, 80, kVeiled);
-    ASSERT_TRUE(looksLike(windowPixel(notice, 0, 150), normal));
+    ASSERT_TRUE(shows([&] { return windowPixel(notice, 0, 150); }, normal));
     // Hot, with its client edge: accent a90 over white a60 outside, accent
     // a180 one pixel in.
     const POINT c = centreOf(notice);
@@ -195,8 +206,8 @@ TEST_F(SkinnedControls, ComboBoxesShowTheSkinnedFaceAndStillOpenListAndSelect) {
         GetWindowRect(combo, &r);
         const int w = r.right - r.left, h = r.bottom - r.top;
         // Face under the veil, black a80 frame, the drop button's arrow.
-        EXPECT_TRUE(looksLike(windowPixel(combo, w / 2, 2), kVeiled)) << id;
-        EXPECT_TRUE(looksLike(windowPixel(combo, 0, h / 2), over(0, 80, kVeiled))) << id;
+        EXPECT_TRUE(shows([&] { return windowPixel(combo, w / 2, 2); }, kVeiled)) << id;
+        EXPECT_TRUE(shows([&] { return windowPixel(combo, 0, h / 2); }, over(0, 80, kVeiled))) << id;
         EXPECT_EQ(SendMessageA(combo, CB_GETCURSEL, 0, 0), 0) << id;
 
         // Hot: the frame turns to the accent.
