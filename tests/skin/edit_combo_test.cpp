@@ -303,6 +303,10 @@ TEST_F(SkinnedControls, TheVeiledSkinShowsThroughAnEditAndItsTextIsDrawnOverIt) 
     GetObjectA(bitmap, sizeof info, &info);
     EXPECT_EQ(info.bmWidth, win::clientSize(edit).cx);
     EXPECT_NE(win::prop<HBRUSH>(edit, keys::kControlBrush), nullptr);
+    // The same veiled picture drawn straight onto a context.
+    gfxtest::Canvas copy(win::clientSize(edit).cx, win::clientSize(edit).cy);
+    paintVeiledBackdrop(edit, copy.dc());
+    EXPECT_TRUE(nearRgb(copy.pixel(150, 80), veiled, 2)) << std::hex << copy.pixel(150, 80);
 
     // Focus lights the outline at once.
     SetForegroundWindow(main);
