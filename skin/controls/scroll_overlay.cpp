@@ -149,8 +149,9 @@ ScrollCoverLook scrollCoverLook(const SCROLLBARINFO& info, SIZE cover, bool vert
     k.arrowLength = metrics.cy;
     k.thumbStart = info.xyThumbTop;
     k.thumbEnd = info.xyThumbBottom;
-    // The state is a set of bits: a bar can be unavailable and pressed, or
-    // hidden, or off screen, and only the first and the last two hide the thumb.
+    // The state is a set of bits (a bar can be unavailable and pressed at
+    // once): an unavailable, hidden or off-screen bar shows no thumb, and an
+    // unavailable one lights no arrow.
     const DWORD state = info.rgstate[0];
     k.arrowsLive = !(state & STATE_SYSTEM_UNAVAILABLE);
     k.thumbShown = !(state & (STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN));
