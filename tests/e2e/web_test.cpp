@@ -146,43 +146,4 @@ TEST_F(WebPages, SearchButtonAndEnterOpenTheEncodedSearch) {
     expectOnlyTheMainWindow(lyrics);
 }
 
-TEST(LookupAtStartup, AddressFromTheServerIsShownUnderTheHeading) {
-    testhttp::Server server(portOf(endpoints().addressLookup));
-    ASSERT_TRUE(server.listening());
-    server.answer(testhttp::okResponse("<html><script>var ipaddress = '203.0.113.7';</script></html>"));
-
-    remote::Program program;
-    ASSERT_TRUE(program.start());
-    HWND main = program.waitForWindow(kMainWindowClass);
-    ASSERT_NE(main, nullptr);
-    HWND label = GetDlgItem(main, ctl::IP地址标签);
-    EXPECT_TRUE(remote::waitUntil([&] { return textWithin(label, 200) == "当前IP地址\r\n203.0.113.7"; }))
-        << textWithin(label, 200);
-    auto requests = server.requests();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_EQ(testhttp::requestLine(requests[0]).target, "/templates/ipv6man/?id='ipv6'/></iframe>");
-}
-
-TEST(LookupAtStartup, ServerThatNeverAnswersDelaysStartUpOnlyBriefly) {
-    testhttp::Server server(portOf(endpoints().addressLookup));
-    ASSERT_TRUE(server.listening());
-    server.stayQuiet();
-
-    remote::Program program;
-    DWORD start = GetTickCount();
-    ASSERT_TRUE(program.start());
-    HWND main = program.waitForWindow(kMainWindowClass, 40000);
-    ASSERT_NE(main, nullptr);
-    HWND label = GetDlgItem(main, ctl::IP地址标签);
-    ASSERT_TRUE(remote::waitUntil([&] { return textWithin(label, 200) == "当前IP地址\r\n"; }, 20000));
-    // Bounded: about ten seconds per attempt, and the system's HTTP client
-    // may try a timed-out request once more on a loaded machine.
-    EXPECT_LT(GetTickCount() - start, 30000u);
-    EXPECT_GE(server.requests().size(), 1u);
-    EXPECT_LE(server.requests().size(), 2u);
-    // The message loop runs: the window answers at once.
-    DWORD_PTR result = 0;
-    EXPECT_TRUE(SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result));
-}
-
 }  // namespace
