@@ -42,8 +42,8 @@ auto answer(std::string response) {
 }
 
 std::string errorPage(const char* status, const std::string& body) {
-    return std::string("HTTP/1.0 ") + status + "\r\nContent-Type: text/html\r\nContent-Length: " +
-           std::to_string(body.size()) + "\r\n\r\n" + body;
+    return std::string("HTTP/1.0 ") + status +
+           "\r\nContent-Type: text/html\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
 
 const Fault kFaults[] = {

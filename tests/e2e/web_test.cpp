@@ -98,7 +98,8 @@ TEST_F(WebPages, ActivatingThePlayerOpensItOnceAndRemovesTheNotice) {
     ASSERT_NE(item(ctl::启用提示), nullptr);
     EXPECT_EQ(remote::windowText(item(ctl::酷狗音乐)), "");
     remote::clickWindow(item(ctl::激活网页酷狗));
-    ASSERT_TRUE(remote::waitUntil([&] { return remote::windowText(item(ctl::酷狗音乐)) == endpoints().player; }, 20000));
+    ASSERT_TRUE(
+        remote::waitUntil([&] { return remote::windowText(item(ctl::酷狗音乐)) == endpoints().player; }, 20000));
     EXPECT_FALSE(IsWindowEnabled(item(ctl::激活网页酷狗)));
     EXPECT_EQ(item(ctl::启用提示), nullptr);
     EXPECT_TRUE(asked(player, "/"));
@@ -126,7 +127,8 @@ TEST_F(WebPages, SearchButtonAndEnterOpenTheEncodedSearch) {
     remote::pressKey('A');
     remote::pressKey(VK_SPACE);
     remote::pressKey('B');
-    EXPECT_TRUE(remote::waitUntil([&] { return remote::windowText(name) == "a b"; }, 20000)) << remote::windowText(name);
+    EXPECT_TRUE(remote::waitUntil([&] { return remote::windowText(name) == "a b"; }, 20000))
+        << remote::windowText(name);
     EXPECT_EQ(remote::windowText(item(ctl::歌词网页)), kLyricsBase + "%C7%E7%CC%EC%26tn%3Dx");
     remote::pressKey(VK_RETURN);
     EXPECT_TRUE(lyricsPageShows(kLyricsBase + "a%20b"));

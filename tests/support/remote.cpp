@@ -85,7 +85,8 @@ bool Program::start(const std::string& commandLine, HANDLE job) {
     // In a job, the program starts only once it belongs to it, so that every
     // process it starts belongs to the job as well.
     const DWORD flags = job ? CREATE_SUSPENDED : 0;
-    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &info_))
+    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si,
+                        &info_))
         return false;
     if (job) {
         AssignProcessToJobObject(job, info_.hProcess);
@@ -119,9 +120,7 @@ HWND Program::waitForWindow(const char* cls, DWORD timeoutMs) const {
     return IsWindow(found) ? found : nullptr;
 }
 
-bool Program::running() const {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool Program::running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool Program::waitForExit(DWORD timeoutMs) const {
     return waitUntil([&] { return !running(); }, timeoutMs);
@@ -259,7 +258,8 @@ void drag(int fromX, int fromY, int toX, int toY) {
     moveMouse(fromX, fromY);
     sendLeftButton(MOUSEEVENTF_LEFTDOWN);
     settlePointer(fromX, fromY, nullptr);
-    for (int i = 1; i <= 10; ++i) settlePointer(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10, nullptr);
+    for (int i = 1; i <= 10; ++i)
+        settlePointer(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10, nullptr);
     sendLeftButton(MOUSEEVENTF_LEFTUP);
     waitUntilIdle(rootAt(POINT{toX, toY}));
 }

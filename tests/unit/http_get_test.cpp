@@ -91,10 +91,9 @@ TEST_F(HttpGetTest, EndlessBodyStopsAtTheLimit) {
 }
 
 TEST_F(HttpGetTest, SilentServerGivesUpWithinTheDeadline) {
-    for (auto silence : {+[](testhttp::Server& s) { s.stayQuiet(); },
-                         +[](testhttp::Server& s) {
-                             s.answerAndHold("HTTP/1.0 200 OK\r\nContent-Length: 200\r\n\r\nvar ipadd");
-                         }}) {
+    for (auto silence :
+         {+[](testhttp::Server& s) { s.stayQuiet(); },
+          +[](testhttp::Server& s) { s.answerAndHold("HTTP/1.0 200 OK\r\nContent-Length: 200\r\n\r\nvar ipadd"); }}) {
         silence(server);
         size_t before = server.requests().size();
         DWORD start = GetTickCount();

@@ -101,8 +101,8 @@ TEST(ProgramFiles, CarryTheirVersionInAChineseBlock) {
         EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
         WORD* translation = nullptr;
-        ASSERT_TRUE(VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                                   &length));
+        ASSERT_TRUE(
+            VerQueryValueA(info.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length));
         ASSERT_EQ(length, 4u);
         EXPECT_EQ(translation[0], 0x0804);  // Chinese (PRC)
         EXPECT_EQ(translation[1], 936);     // GBK
@@ -111,10 +111,8 @@ TEST(ProgramFiles, CarryTheirVersionInAChineseBlock) {
             const char* name;
             std::string value;
         } texts[] = {
-            {"ProductName", "Lumo音乐台盒子"},
-            {"FileDescription", program.description},
-            {"FileVersion", LUMO_VERSION_TEXT},
-            {"ProductVersion", LUMO_VERSION_TEXT},
+            {"ProductName", "Lumo音乐台盒子"},          {"FileDescription", program.description},
+            {"FileVersion", LUMO_VERSION_TEXT},         {"ProductVersion", LUMO_VERSION_TEXT},
             {"OriginalFilename", program.originalName},
         };
         for (const Text& t : texts) {
