@@ -13,11 +13,15 @@
 
 #include "gfx/image.h"
 #include "gfx/startup.h"
+#include "tests/support/gdi_count.h"
 #include "tests/support/remote.h"
 #include "tests/support/screen.h"
 #include "tools/gallery/command_line.h"
 #include "tools/gallery/contents.h"
+#include "tools/gallery/gallery_window.h"
 #include "tools/gallery/layout.h"
+#include "tools/gallery/screenshot.h"
+#include "tools/gallery/skin_setup.h"
 
 namespace {
 
@@ -106,6 +110,7 @@ TEST_F(Gallery, EveryControlIsADirectChildInAPlaceOfItsOwnBetweenCaptionAndBar) 
         EXPECT_EQ(GetParent(w), window) << spec.id;
         EXPECT_EQ(IsWindowVisible(w) != 0, spec.id != id::HiddenEdit) << spec.id;
         const RECT r = remote::rectInParent(w);
+        EXPECT_FALSE(PtInRect(&r, kBackdropSample) || PtInRect(&r, kCaptionSample)) << spec.id;
         EXPECT_TRUE(r.left >= content.left && r.top >= content.top && r.right <= content.right &&
                     r.bottom <= content.bottom)
             << spec.id;
@@ -274,7 +279,7 @@ TEST_F(Gallery, BarsAndUpDownsStandAtKnownPositions) {
     for (int id : {id::Trackbar, id::TrackbarBoth, id::TrackbarTop, id::TrackbarNoTicks, id::TrackbarSelection,
                    id::TrackbarVertical, id::TrackbarVerticalBoth, id::TrackbarVerticalLeft})
         EXPECT_EQ(send(item(id), TBM_GETRANGEMAX), 100) << id;
-    EXPECT_EQ(position(id::TrackbarBoth), 100);  // one at its maximum
+    EXPECT_EQ(position(id::TrackbarBoth), 100);   // one at its maximum
     EXPECT_EQ(position(id::TrackbarNoTicks), 0);  // one at its minimum
     EXPECT_EQ(position(id::Trackbar), 30);
     HWND selection = item(id::TrackbarSelection);
@@ -513,6 +518,53 @@ TEST_F(GalleryScreenshots, AShotOfTheFirstSkinAndNothingForACommandLineItDoesNot
 
     EXPECT_EQ(run("--shot"), 2u);
     EXPECT_EQ(run("--screenshot x.png"), 2u);
+}
+
+// What the system keeps of the GDI objects its IP address control makes:
+// Wine's keeps one for every control it has shown, which is none of the
+// gallery's doing.
+int gdiObjectsAnIpAddressControlKeeps() {
+    HWND host = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 200, 40, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    auto showOne = [&] {
+        HWND ip = CreateWindowExA(0, "SysIPAddress32", "", WS_CHILD | WS_VISIBLE, 0, 0, 190, 24, host, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+        UpdateWindow(ip);
+        DestroyWindow(ip);
+    };
+    showOne();
+    const int before = support::liveGdiObjectCount();
+    for (int i = 0; i < 4; ++i) showOne();
+    const int kept = (support::liveGdiObjectCount() - before) / 4;
+    DestroyWindow(host);
+    return kept;
+}
+
+// The gallery window opened in this process, as a family's own tests can.
+TEST(GalleryInProcess, OpeningSkinningAndClosingTheWindowLeavesNoGdiObjectBehind) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&controls);
+    startSkinModule();
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(registerGalleryClass(instance));
+    auto openAndClose = [&] {
+        HWND window = createGalleryWindow(instance);
+        ASSERT_NE(window, nullptr);
+        skinGalleryWindow(window);
+        ShowWindow(window, SW_SHOWNOACTIVATE);
+        settle(window);
+        chooseSkin(builtInSkins().back());
+        settle(window);
+        EXPECT_EQ(reinterpret_cast<INT_PTR>(GetPropA(window, "Hw_lbID")), 1);
+        DestroyWindow(window);
+        settle(window);
+    };
+    openAndClose();  // the system's and the engine's first-use caches fill once
+    const int systemKeeps = gdiObjectsAnIpAddressControlKeeps();
+    const int before = support::liveGdiObjectCount();
+    for (int i = 0; i < 3; ++i) openAndClose();
+    EXPECT_EQ(support::liveGdiObjectCount(), before + 3 * systemKeeps) << systemKeeps;
+    stopSkinModule();
 }
 
 TEST(GalleryCommandLine, NamesAModeAndItsPath) {

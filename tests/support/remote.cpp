@@ -47,8 +47,7 @@ bool Program::start(const std::string& program, HANDLE job, const std::string& a
     // In a job, the program starts only once it belongs to it, so that every
     // process it starts belongs to the job as well.
     const DWORD flags = job ? CREATE_SUSPENDED : 0;
-    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si,
-                        &info_))
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &info_))
         return false;
     if (job) {
         AssignProcessToJobObject(job, info_.hProcess);

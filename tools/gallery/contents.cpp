@@ -13,8 +13,18 @@ namespace {
 constexpr COLORREF kKey = RGB(255, 0, 255);
 
 constexpr auto kIconColours = std::to_array<COLORREF>({
-    RGB(220, 60, 50), RGB(240, 150, 40), RGB(230, 200, 40), RGB(80, 170, 60), RGB(40, 170, 170), RGB(50, 110, 210),
-    RGB(140, 80, 200), RGB(220, 90, 160), RGB(150, 100, 60), RGB(120, 120, 120), RGB(30, 130, 90), RGB(200, 40, 90),
+    RGB(220, 60, 50),
+    RGB(240, 150, 40),
+    RGB(230, 200, 40),
+    RGB(80, 170, 60),
+    RGB(40, 170, 170),
+    RGB(50, 110, 210),
+    RGB(140, 80, 200),
+    RGB(220, 90, 160),
+    RGB(150, 100, 60),
+    RGB(120, 120, 120),
+    RGB(30, 130, 90),
+    RGB(200, 40, 90),
 });
 
 constexpr auto kColourItems = std::to_array<ColourItem>({
@@ -35,7 +45,9 @@ constexpr auto kColourItems = std::to_array<ColourItem>({
 INT_PTR text(const char* s) { return reinterpret_cast<INT_PTR>(s); }
 
 constexpr BYTE kOn = TBSTATE_ENABLED;
+constexpr int kToolbarComboWidth = 150;
 
+// The toolbar's buttons: one of every kind and state a toolbar skin draws.
 // clang-format off
 const auto kToolbarButtons = std::to_array<TBBUTTON>({
     {0,  command::New,        kOn,                              BTNS_BUTTON,       {}, 0, text("新建")},
@@ -58,6 +70,7 @@ const auto kToolbarButtons = std::to_array<TBBUTTON>({
     {0,  command::Help,       kOn,                              BTNS_BUTTON,       {}, 0, text("帮助")},
 });
 
+// The container toolbar's; the first is the place of its combo box.
 const auto kContainerButtons = std::to_array<TBBUTTON>({
     // a separator as wide as the combo box that lies over it
     {kToolbarComboWidth, 0,   kOn,                              BTNS_SEP,          {}, 0, -1},
@@ -286,11 +299,9 @@ void addHeaderItem(HWND header, const char* title, int width, int format, int im
     SendMessageA(header, HDM_INSERTITEMA, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0), ptr(&h));
 }
 
-void fillHeaders(HWND window) {
+void fillHeaders(HWND window, HIMAGELIST icons) {
     HWND buttons = item(window, id::ButtonHeader);
-    // The header's image list is the header's for good: the header skin
-    // releases it when the header goes.
-    SendMessageA(buttons, HDM_SETIMAGELIST, HDSIL_NORMAL, ptr(makeIconList(2)));
+    SendMessageA(buttons, HDM_SETIMAGELIST, HDSIL_NORMAL, ptr(icons));
     addHeaderItem(buttons, "左对齐", 90, HDF_LEFT);
     addHeaderItem(buttons, "居中", 90, HDF_CENTER);
     addHeaderItem(buttons, "右对齐", 90, HDF_RIGHT);
@@ -357,10 +368,7 @@ std::span<const ColourItem> ownerDrawItems() { return kColourItems; }
 
 RECT swatchRect(const RECT& item) { return RECT{item.left + 3, item.top + 3, item.left + 17, item.bottom - 3}; }
 
-std::span<const TBBUTTON> toolbarButtons() { return kToolbarButtons; }
-std::span<const TBBUTTON> containerToolbarButtons() { return kContainerButtons; }
-
-void fillControls(HWND window, HIMAGELIST toolbarIcons, HFONT font) {
+void fillControls(HWND window, const ImageLists& images, HFONT font) {
     fillButtons(window);
     fillEdits(window);
     fillUpDowns(window);
@@ -371,8 +379,8 @@ void fillControls(HWND window, HIMAGELIST toolbarIcons, HFONT font) {
     fillTree(window);
     fillTrackbars(window);
     fillProgressBars(window);
-    fillHeaders(window);
-    fillToolbars(window, toolbarIcons, font);
+    fillHeaders(window, images.header.get());
+    fillToolbars(window, images.toolbars.get(), font);
 }
 
 void drawColourItem(const DRAWITEMSTRUCT& item) {

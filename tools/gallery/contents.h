@@ -28,17 +28,18 @@ inline constexpr int kOwnerDrawItemHeight = 18;
 // The swatch of an item in the item's rectangle.
 RECT swatchRect(const RECT& item);
 
-// The toolbar's buttons, one of every kind and state a skin draws.
-std::span<const TBBUTTON> toolbarButtons();
-// The container toolbar's buttons; the first is the place of its combo box.
-std::span<const TBBUTTON> containerToolbarButtons();
-inline constexpr int kToolbarComboWidth = 150;
+// The image lists of the gallery's controls.  Controls never destroy the
+// image lists they are given, so the gallery window keeps these; one that
+// the control engine takes over (a skinned header releases its image list
+// when it goes) is released from here.
+struct ImageLists {
+    OwnedImageList toolbars{makeIconList(12)};
+    OwnedImageList header{makeIconList(2)};
+};
 
 // Fills every control of the gallery window (created from the layout) and
-// creates the combo box inside the container toolbar.  The toolbars use the
-// given image list, which the caller keeps; the standalone header gets an
-// image list of its own.
-void fillControls(HWND window, HIMAGELIST toolbarIcons, HFONT font);
+// creates the combo box inside the container toolbar.
+void fillControls(HWND window, const ImageLists& images, HFONT font);
 
 // Draws one item of the owner-drawn list box.
 void drawColourItem(const DRAWITEMSTRUCT& item);

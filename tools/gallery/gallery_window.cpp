@@ -7,8 +7,10 @@
 #include "tools/gallery/layout.h"
 #include "tools/gallery/screenshot.h"
 #include "tools/gallery/skin_setup.h"
+#include "skin/window/property_keys.h"
 #include "win/fonts.h"
 #include "win/handles.h"
+#include "win/props.h"
 #include "win/window.h"
 
 namespace gallery {
@@ -17,7 +19,7 @@ namespace {
 
 struct GalleryState {
     win::OwnedFont font;
-    OwnedImageList toolbarIcons;
+    ImageLists images;
 };
 
 GalleryState* stateOf(HWND hwnd) { return reinterpret_cast<GalleryState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
@@ -37,7 +39,7 @@ void createControls(HWND hwnd, GalleryState& state) {
                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
         SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.get()), FALSE);
     }
-    fillControls(hwnd, state.toolbarIcons.get(), state.font.get());
+    fillControls(hwnd, state.images, state.font.get());
 }
 
 void toggleHiddenEdit(HWND hwnd) {
@@ -95,12 +97,20 @@ LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, WM_NOTIFY, wp, lp);
 }
 
+// A header that the control engine has skinned releases its image list when
+// it goes (after this, before WM_NCDESTROY), so the window no longer does.
+void releaseSkinnedHeaderIcons(HWND hwnd, GalleryState& state) {
+    if (win::prop<WNDPROC>(GetDlgItem(hwnd, id::ButtonHeader), skin::keys::kPreviousProc))
+        state.images.header.release();
+}
+
 LRESULT CALLBACK galleryWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     GalleryState* state = stateOf(hwnd);
     // clang-format off
     switch (msg) {
     case WM_CREATE:
-        state = new GalleryState{win::OwnedFont(createControlFont()), OwnedImageList(makeIconList(12))};
+        state = new GalleryState;
+        state->font = win::OwnedFont(createControlFont());
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
         createControls(hwnd, *state);
         return 0;
@@ -109,7 +119,7 @@ LRESULT CALLBACK galleryWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU: popUpSkinMenu(hwnd, lp); return 0;
     case WM_MEASUREITEM: return onMeasureItem(hwnd, wp, lp);
     case WM_DRAWITEM:    return onDrawItem(hwnd, wp, lp);
-    case WM_DESTROY:     PostQuitMessage(0); return 0;
+    case WM_DESTROY:     if (state) releaseSkinnedHeaderIcons(hwnd, *state); PostQuitMessage(0); return 0;
     case WM_NCDESTROY:
         // The children are gone by now: the font and the icons are free.
         delete state;
