@@ -415,14 +415,6 @@ TEST_F(Gallery, TheToggleButtonShowsAndHidesTheEditCreatedHidden) {
     EXPECT_TRUE(remote::waitUntil([&] { return !IsWindowVisible(edit); }, 5000));
 }
 
-void pressKey(WORD key) {
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = key;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-}
-
 HWND shownMenu() {
     HWND menu = FindWindowA("#32768", nullptr);
     return menu && IsWindowVisible(menu) ? menu : nullptr;
@@ -435,8 +427,8 @@ TEST_F(Gallery, ItsHiddenMenuSwitchesTheSkinAsTheToolboxDoes) {
         SetForegroundWindow(window);
         PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(at.x, at.y));
         ASSERT_TRUE(remote::waitUntil([] { return shownMenu() != nullptr; }, 5000));
-        for (int i = 0; i < downs; ++i) pressKey(VK_DOWN);
-        pressKey(VK_RETURN);
+        for (int i = 0; i < downs; ++i) remote::pressKey(VK_DOWN);
+        remote::pressKey(VK_RETURN);
         ASSERT_TRUE(remote::waitUntil([] { return shownMenu() == nullptr; }, 5000));
     };
     chooseFromMenu(2);  // the second skin, golden, stretched over the window

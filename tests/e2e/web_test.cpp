@@ -53,15 +53,6 @@ bool asked(const testhttp::Server& server, const std::string& target) {
         5000);
 }
 
-void pressKey(WORD key) {
-    INPUT in[2]{};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = key;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, in, sizeof(INPUT));
-    Sleep(100);
-}
-
 // The browser controls fetch the pages from servers of our own: what reaches
 // them is what the program asked for.
 class WebPages : public ::testing::Test {
@@ -126,18 +117,18 @@ TEST_F(WebPages, SearchButtonAndEnterOpenTheEncodedSearch) {
     // Enter in the box searches; other keys only edit it.
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     remote::clickWindow(name);
-    pressKey('A');
-    pressKey(VK_SPACE);
-    pressKey('B');
+    remote::pressKey('A');
+    remote::pressKey(VK_SPACE);
+    remote::pressKey('B');
     EXPECT_TRUE(remote::waitUntil([&] { return remote::windowText(name) == "a b"; }, 2000)) << remote::windowText(name);
     EXPECT_EQ(remote::windowText(item(ctl::歌词网页)), kLyricsBase + "%C7%E7%CC%EC%26tn%3Dx");
-    pressKey(VK_RETURN);
+    remote::pressKey(VK_RETURN);
     EXPECT_TRUE(lyricsPageShows(kLyricsBase + "a%20b"));
     EXPECT_TRUE(asked(lyrics, std::string(kLyricsSearchPath) + "a%20b"));
     EXPECT_EQ(remote::windowText(name), "a b");  // Enter is not typed into the box
 
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("七里香 周"));
-    pressKey(VK_RETURN);
+    remote::pressKey(VK_RETURN);
     EXPECT_TRUE(lyricsPageShows(kLyricsBase + "%C6%DF%C0%EF%CF%E3%20%D6%DC"));
     EXPECT_TRUE(asked(lyrics, std::string(kLyricsSearchPath) + "%C6%DF%C0%EF%CF%E3%20%D6%DC"));
 

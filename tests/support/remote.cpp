@@ -194,6 +194,15 @@ void drag(int fromX, int fromY, int toX, int toY) {
     Sleep(200);
 }
 
+void pressKey(WORD key) {
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    Sleep(100);
+}
+
 void clickClientRect(HWND w, const RECT& r) {
     POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ClientToScreen(w, &p);

@@ -71,6 +71,8 @@ void click(int x, int y);
 // Presses the left button at one point, moves in steps to another and
 // releases it there.
 void drag(int fromX, int fromY, int toX, int toY);
+// Presses and releases a key (a virtual-key code).
+void pressKey(WORD key);
 // Clicks the centre of a window, or of a rectangle in its client coordinates.
 void clickWindow(HWND w);
 void clickClientRect(HWND w, const RECT& clientRect);

@@ -12,21 +12,6 @@ namespace {
 
 constexpr COLORREF kKey = RGB(255, 0, 255);
 
-constexpr auto kIconColours = std::to_array<COLORREF>({
-    RGB(220, 60, 50),
-    RGB(240, 150, 40),
-    RGB(230, 200, 40),
-    RGB(80, 170, 60),
-    RGB(40, 170, 170),
-    RGB(50, 110, 210),
-    RGB(140, 80, 200),
-    RGB(220, 90, 160),
-    RGB(150, 100, 60),
-    RGB(120, 120, 120),
-    RGB(30, 130, 90),
-    RGB(200, 40, 90),
-});
-
 constexpr auto kColourItems = std::to_array<ColourItem>({
     {"红色", RGB(220, 40, 40)},
     {"橙色", RGB(240, 140, 30)},
@@ -41,6 +26,9 @@ constexpr auto kColourItems = std::to_array<ColourItem>({
     {"黑色", RGB(0, 0, 0)},
     {"白色", RGB(255, 255, 255)},
 });
+// The icons take the colours of the items, but for the last two: an icon's
+// face is neither black nor white, the colours of its outline and gleam.
+constexpr size_t kIconColourCount = kColourItems.size() - 2;
 
 INT_PTR text(const char* s) { return reinterpret_cast<INT_PTR>(s); }
 
@@ -356,7 +344,7 @@ HIMAGELIST makeIconList(int count, int size) {
         win::OwnedBitmap picture(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
         {
             win::SelectedObject selected(dc.get(), picture.get());
-            drawIcon(dc.get(), size, kIconColours[static_cast<size_t>(i) % kIconColours.size()]);
+            drawIcon(dc.get(), size, kColourItems[static_cast<size_t>(i) % kIconColourCount].colour);
         }
         // The image list keeps copies of the picture and of its mask.
         ImageList_AddMasked(list, picture.get(), kKey);
