@@ -439,6 +439,21 @@ TEST_F(Gallery, ItsHiddenMenuSwitchesTheSkinAsTheToolboxDoes) {
         << std::hex << pixel(kBackdropSample);
 }
 
+TEST(GalleryWindow, ItsCloseButtonEndsTheGallery) {
+    remote::Program gallery;
+    ASSERT_TRUE(gallery.start(galleryPath()));
+    HWND window = gallery.waitForWindow(kWindowClass);
+    ASSERT_NE(window, nullptr);
+    RECT frame;
+    GetWindowRect(window, &frame);
+    // The close button is the last of the caption's buttons, at its right end.
+    remote::click(frame.right - 20, frame.top + 10);
+    EXPECT_TRUE(gallery.waitForExit(10000));
+    DWORD code = 1;
+    GetExitCodeProcess(gallery.handle(), &code);
+    EXPECT_EQ(code, 0u);
+}
+
 // ---- Screenshots ---------------------------------------------------------------------------------
 
 std::string freshFolder() {

@@ -20,6 +20,7 @@ namespace {
 struct GalleryState {
     win::OwnedFont font;
     ImageLists images;
+    bool endsMessageLoop = false;
 };
 
 GalleryState* stateOf(HWND hwnd) { return reinterpret_cast<GalleryState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
@@ -65,20 +66,18 @@ void popUpSkinMenu(HWND hwnd, LPARAM lp) {
         chooseSkin(skins[static_cast<size_t>(chosen - command::FirstSkin)]);
 }
 
-bool isColourList(const void* item, UINT type, UINT id) {
-    return item && type == ODT_LISTBOX && id == static_cast<UINT>(id::OwnerDrawListBox);
-}
+bool isColourList(UINT type, UINT id) { return type == ODT_LISTBOX && id == static_cast<UINT>(id::OwnerDrawListBox); }
 
 LRESULT onMeasureItem(HWND hwnd, WPARAM wp, LPARAM lp) {
     auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
-    if (!isColourList(item, item->CtlType, item->CtlID)) return DefWindowProcA(hwnd, WM_MEASUREITEM, wp, lp);
+    if (!isColourList(item->CtlType, item->CtlID)) return DefWindowProcA(hwnd, WM_MEASUREITEM, wp, lp);
     item->itemHeight = kOwnerDrawItemHeight;
     return TRUE;
 }
 
 LRESULT onDrawItem(HWND hwnd, WPARAM wp, LPARAM lp) {
     const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
-    if (!isColourList(item, item->CtlType, item->CtlID)) return DefWindowProcA(hwnd, WM_DRAWITEM, wp, lp);
+    if (!isColourList(item->CtlType, item->CtlID)) return DefWindowProcA(hwnd, WM_DRAWITEM, wp, lp);
     drawColourItem(*item);
     return TRUE;
 }
@@ -97,11 +96,12 @@ LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, WM_NOTIFY, wp, lp);
 }
 
-// A header that the control engine has skinned releases its image list when
-// it goes (after this, before WM_NCDESTROY), so the window no longer does.
-void releaseSkinnedHeaderIcons(HWND hwnd, GalleryState& state) {
+void onDestroy(HWND hwnd, GalleryState& state) {
+    // A header that the control engine has skinned releases its image list
+    // when it goes (after this, before WM_NCDESTROY), so the window does not.
     if (win::prop<WNDPROC>(GetDlgItem(hwnd, id::ButtonHeader), skin::keys::kPreviousProc))
         state.images.header.release();
+    if (state.endsMessageLoop) PostQuitMessage(0);
 }
 
 LRESULT CALLBACK galleryWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
@@ -111,6 +111,7 @@ LRESULT CALLBACK galleryWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE:
         state = new GalleryState;
         state->font = win::OwnedFont(createControlFont());
+        state->endsMessageLoop = reinterpret_cast<const CREATESTRUCTA*>(lp)->lpCreateParams != nullptr;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
         createControls(hwnd, *state);
         return 0;
@@ -119,7 +120,7 @@ LRESULT CALLBACK galleryWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU: popUpSkinMenu(hwnd, lp); return 0;
     case WM_MEASUREITEM: return onMeasureItem(hwnd, wp, lp);
     case WM_DRAWITEM:    return onDrawItem(hwnd, wp, lp);
-    case WM_DESTROY:     if (state) releaseSkinnedHeaderIcons(hwnd, *state); PostQuitMessage(0); return 0;
+    case WM_DESTROY:     if (state) onDestroy(hwnd, *state); return 0;
     case WM_NCDESTROY:
         // The children are gone by now: the font and the icons are free.
         delete state;
@@ -170,12 +171,13 @@ bool registerGalleryClass(HINSTANCE instance) {
     return RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
-HWND createGalleryWindow(HINSTANCE instance) {
+HWND createGalleryWindow(HINSTANCE instance, bool endsMessageLoop) {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
     // No caption, border or system menu: the skin engine draws the frame.
     return CreateWindowExA(WS_EX_APPWINDOW, kWindowClass, kTitle, WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX, x, y,
-                           kWidth, kHeight, nullptr, nullptr, instance, nullptr);
+                           kWidth, kHeight, nullptr, nullptr, instance,
+                           endsMessageLoop ? reinterpret_cast<void*>(1) : nullptr);
 }
 
 int runGallery(HINSTANCE instance, const Request& request) {
@@ -184,7 +186,7 @@ int runGallery(HINSTANCE instance, const Request& request) {
     startSkinModule();
     int exitCode = 1;
     if (registerGalleryClass(instance)) {
-        if (HWND window = createGalleryWindow(instance)) {
+        if (HWND window = createGalleryWindow(instance, true)) {
             skinGalleryWindow(window);
             // The pointer would light up whatever the window shows under it.
             if (request.mode != Request::Mode::Show) SetCursorPos(0, 0);
