@@ -1,6 +1,7 @@
 // The skin gallery as another process sees it: one skinned window that holds
 // every control variant the control skin engine tells apart, each with the
-// class, style and contents it should have, and the screenshots it takes.
+// class, style and contents it should have; the screenshots it takes; and the
+// same window opened in this process.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -326,7 +327,7 @@ TEST_F(Gallery, HeadersShowAlignedItemsAndAnIcon) {
     EXPECT_TRUE(formats & HDF_RIGHT);
 }
 
-TEST_F(Gallery, ToolbarButtonsCoverEveryKindAndStateOnTwoRows) {
+TEST_F(Gallery, ToolbarButtonsCoverEveryKindAndStateOnTwoRowsAndASecondToolbarHoldsAComboBox) {
     HWND toolbar = item(id::Toolbar);
     EXPECT_TRUE(send(toolbar, TB_GETEXTENDEDSTYLE) & TBSTYLE_EX_DRAWDDARROWS);
     EXPECT_NE(send(toolbar, TB_GETIMAGELIST), 0);
@@ -378,19 +379,17 @@ TEST_F(Gallery, ToolbarButtonsCoverEveryKindAndStateOnTwoRows) {
         if (std::find(rows.begin(), rows.end(), b.rect.top) == rows.end()) rows.push_back(b.rect.top);
     }
     EXPECT_EQ(rows.size(), 2u);
-}
 
-TEST_F(Gallery, TheContainerToolbarHoldsAComboBox) {
+    // The second toolbar holds a combo box beside its buttons.
     HWND container = item(id::ContainerToolbar);
     HWND combo = FindWindowExA(container, nullptr, "ComboBox", nullptr);
     ASSERT_NE(combo, nullptr);
     EXPECT_EQ(GetDlgCtrlID(combo), id::ToolbarCombo);
     EXPECT_TRUE(IsWindowVisible(combo));
     EXPECT_GE(send(combo, CB_GETCOUNT), 2);
-    RECT inside, place = remote::rectInParent(combo), client;
-    GetClientRect(container, &client);
-    EXPECT_TRUE(IntersectRect(&inside, &place, &client) && EqualRect(&inside, &place));
-    // It shares the toolbar with buttons.
+    RECT inside, place = remote::rectInParent(combo), area;
+    GetClientRect(container, &area);
+    EXPECT_TRUE(IntersectRect(&inside, &place, &area) && EqualRect(&inside, &place));
     EXPECT_GE(send(container, TB_BUTTONCOUNT), 2);
 }
 
@@ -572,22 +571,6 @@ TEST(GalleryInProcess, OpeningSkinningAndClosingTheWindowLeavesNoGdiObjectBehind
     for (int i = 0; i < 3; ++i) openAndClose();
     EXPECT_EQ(support::liveGdiObjectCount(), before + 3 * systemKeeps) << systemKeeps;
     stopSkinModule();
-}
-
-TEST(GalleryCommandLine, NamesAModeAndItsPath) {
-    using Mode = Request::Mode;
-    auto parse = [](std::vector<std::string_view> words) { return parseArguments(words); };
-    EXPECT_EQ(parse({})->mode, Mode::Show);
-    auto shot = parse({"--shot", "a b.png"});
-    ASSERT_TRUE(shot);
-    EXPECT_EQ(shot->mode, Mode::Shot);
-    EXPECT_EQ(shot->path, "a b.png");
-    EXPECT_EQ(parse({"--skins", "out"})->mode, Mode::SkinShots);
-    EXPECT_FALSE(parse({"--skins"}));
-    EXPECT_FALSE(parse({"--skins", ""}));
-    EXPECT_FALSE(parse({"--shot", "a.png", "b.png"}));
-    EXPECT_FALSE(parse({"a.png"}));
-    EXPECT_EQ(skinShotPath("C:\\out\\gallery", "golden"), "C:\\out\\gallery-golden.png");
 }
 
 }  // namespace
