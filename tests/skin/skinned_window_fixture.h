@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "gfx/startup.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/window/apply_skin.h"
@@ -83,6 +85,17 @@ protected:
             if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && !GetUpdateRect(main, nullptr, FALSE)) break;
         }
         GdiFlush();
+    }
+    // The screen is read through the display server, which shows what was
+    // drawn a moment later: the condition is asked again without pumping
+    // any message, so that nothing else is painted in between.
+    static bool onScreenSoon(const std::function<bool()>& condition) {
+        for (int i = 0; i < 100; ++i) {
+            GdiFlush();
+            if (condition()) return true;
+            Sleep(20);
+        }
+        return false;
     }
     static inline ULONG_PTR token = 0;
     HWND main = nullptr;
