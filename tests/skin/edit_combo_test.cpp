@@ -310,8 +310,7 @@ TEST_F(SkinnedControls, TheVeiledSkinShowsThroughAnEditAndItsTextIsDrawnOverIt) 
     paintVeiledBackdrop(edit, copy.dc());
     EXPECT_TRUE(nearRgb(copy.pixel(150, 80), veiled, 2)) << std::hex << copy.pixel(150, 80);
 
-    // Focus lights the outline at once, with no other paint to wait for
-    // (the screen shows what was drawn once the display has caught up).
+    // Focus lights the outline at once, without a paint of the edit's own.
     SetFocus(edit);
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_TRUE(onScreenSoon([&] { return looksLike(windowPixel(edit, 0, 50), over(toArgb(kAccent, 180), veiled)); }));

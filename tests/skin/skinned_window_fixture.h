@@ -87,10 +87,11 @@ protected:
         GdiFlush();
     }
     // The screen is read through the display server, which shows what was
-    // drawn a moment later: the condition is asked again without pumping
-    // any message, so that nothing else is painted in between.
+    // drawn once the window's surface has been flushed to it; the system
+    // does that while the thread looks for messages.
     static bool onScreenSoon(const std::function<bool()>& condition) {
-        for (int i = 0; i < 100; ++i) {
+        for (int i = 0; i < 150; ++i) {
+            pump();
             GdiFlush();
             if (condition()) return true;
             Sleep(20);
