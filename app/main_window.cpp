@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "app/controls.h"
+#include "app/features.h"
 #include "app/help_window.h"
 #include "app/layout.h"
 #include "app/lifetime.h"
@@ -65,6 +66,8 @@ void createControls(HWND hwnd, MainWindowState& state) {
 
     SetWindowTextA(GetDlgItem(hwnd, ctl::公告框), noticeText());
     watchSongNameKeys(GetDlgItem(hwnd, ctl::歌名框));
+    // Before the skin engine subclasses the buttons: this subclass stays beneath its procedure.
+    watchButtonRelease(GetDlgItem(hwnd, ctl::皮肤更换));
     setPicture(GetDlgItem(hwnd, ctl::头像), win::carriedBytes("AVATAR"));
 
     // The containers lie behind the controls they place; the player notice
@@ -88,6 +91,7 @@ LRESULT onControlColour(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void onCommand(HWND hwnd, WPARAM wp) {
+    if (runBoundHandler(hwnd, LOWORD(wp), HIWORD(wp))) return;
     if (HIWORD(wp) != BN_CLICKED) return;
     switch (LOWORD(wp)) {
     case ctl::背景音乐帮助: openHelpPicture(); break;
