@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <array>
-#include <string>
 
 #include "app/layout.h"
 #include "app/lifetime.h"
@@ -125,6 +124,10 @@ void chooseCustomBackground(HWND mainWindow) {
         CountedWindow panel;
         path = picker::pickImageFile(mainWindow);
     }
+    applyCustomBackground(path);
+}
+
+void applyCustomBackground(const std::string& path) {
     skin::Bytes picture;
     if (!path.empty()) picture = picker::loadPictureFile(path).value_or(skin::Bytes{});
     skin::setGlobalSkin("", picture, std::nullopt, std::nullopt, skin::kPlaceStretched);

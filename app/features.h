@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 // The settings of the home page and the skin menu: each handler is bound to
 // one event of one control of the main window and takes that window.
@@ -25,6 +26,9 @@ void chooseSkin(HWND mainWindow, const char* pictureName);
 // the skin as it is (only the accent colour returns to its default).  Does
 // nothing while a picker is open.
 void chooseCustomBackground(HWND mainWindow);
+// What follows the picker: the chosen file's picture becomes the skin,
+// stretched; an empty path or a refused file leaves it as it is.
+void applyCustomBackground(const std::string& path);
 
 // The notification code of the WM_COMMAND that a watched button sends its
 // parent when the left mouse button is released over it.
