@@ -17,6 +17,7 @@ struct KindClass {
 };
 
 KindClass classOf(ControlKind kind) {
+    // clang-format off
     switch (kind) {
     case ControlKind::Tab:          return {WC_TABCONTROLA, WS_TABSTOP, 0};
     case ControlKind::PictureBox:   return {kPictureBoxClass, 0, 0};
@@ -29,6 +30,7 @@ KindClass classOf(ControlKind kind) {
     case ControlKind::DropDownList: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::Browser:      return {kBrowserHostClass, 0, 0};
     }
+    // clang-format on
     return {"STATIC", 0, 0};
 }
 
@@ -45,9 +47,7 @@ LRESULT CALLBACK groupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
         fillWithParentBackground(hwnd, reinterpret_cast<HDC>(wp), rc);
         return 1;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, groupBoxProc, 0);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, groupBoxProc, 0); break;
     }
     return DefSubclassProc(hwnd, msg, wp, lp);
 }
@@ -94,6 +94,7 @@ HWND createControl(const ControlContext& context, const ControlSpec& spec, bool 
     if (!hwnd) return nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(context.fonts->get(spec.face, spec.fontHeight)), FALSE);
 
+    // clang-format off
     switch (spec.kind) {
     case ControlKind::Label:        setLabelColours(hwnd, spec.textColour, spec.background); break;
     case ControlKind::Hyperlink:
@@ -104,6 +105,7 @@ HWND createControl(const ControlContext& context, const ControlSpec& spec, bool 
     case ControlKind::GroupBox:     SetWindowSubclass(hwnd, groupBoxProc, 0, 0); break;
     default:                        break;
     }
+    // clang-format on
     return hwnd;
 }
 

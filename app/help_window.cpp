@@ -49,16 +49,18 @@ LRESULT CALLBACK helpWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool registerHelpWindowClass(HINSTANCE instance) {
-    return registerWindowClass(instance, WindowClass{kHelpWindowClass, helpWindowProc, 0, LoadIconA(instance, "DEFAULT_ICON"),
-                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+    return registerWindowClass(instance,
+                               WindowClass{kHelpWindowClass, helpWindowProc, 0, LoadIconA(instance, "DEFAULT_ICON"),
+                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 HWND openHelpPicture() {
     if (!helpWindow) {
-        POINT origin = centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kHelpWidth, kHelpHeight);
-        helpWindow = CreateWindowExA(WS_EX_APPWINDOW, kHelpWindowClass, "", WS_POPUP | WS_CLIPCHILDREN, origin.x,
-                                     origin.y, kHelpWidth, kHelpHeight, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                     nullptr);
+        POINT origin =
+            centredOrigin(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), kHelpWidth, kHelpHeight);
+        helpWindow =
+            CreateWindowExA(WS_EX_APPWINDOW, kHelpWindowClass, "", WS_POPUP | WS_CLIPCHILDREN, origin.x, origin.y,
+                            kHelpWidth, kHelpHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     }
     if (helpWindow) {
         ShowWindow(helpWindow, SW_SHOW);

@@ -50,8 +50,8 @@ std::string httpGet(const std::string& address) {
     const char* accepted[] = {"*/*", nullptr};
     DWORD flags = INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
     if (target->secure) flags |= INTERNET_FLAG_SECURE;
-    InternetHandle request(HttpOpenRequestA(connection.get(), "GET", target->path.c_str(), "HTTP/1.0", nullptr,
-                                            accepted, flags, 0));
+    InternetHandle request(
+        HttpOpenRequestA(connection.get(), "GET", target->path.c_str(), "HTTP/1.0", nullptr, accepted, flags, 0));
     if (!request) return {};
     setTimeouts(request.get());
 

@@ -84,9 +84,7 @@ void click(HWND hwnd, LabelState& s) {
 LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     LabelState* s = stateOf(hwnd);
     switch (msg) {
-    case WM_NCCREATE:
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new LabelState));
-        break;
+    case WM_NCCREATE: SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new LabelState)); break;
     case WM_NCDESTROY:
         delete s;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -94,6 +92,7 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     if (!s) return DefWindowProcA(hwnd, msg, wp, lp);
 
+    // clang-format off
     switch (msg) {
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:      paint(hwnd, *s); return 0;
@@ -107,6 +106,7 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         InvalidateRect(hwnd, nullptr, FALSE);
         return r;
     }
+    // clang-format on
     case WM_NCHITTEST:
         // Plain labels let the mouse through to what lies under them.
         if (!s->link) return HTTRANSPARENT;
@@ -117,7 +117,7 @@ LRESULT CALLBACK labelProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return TRUE;
         }
         break;
-    case WM_MOUSEMOVE:  setHover(hwnd, *s, true); return 0;
+    case WM_MOUSEMOVE: setHover(hwnd, *s, true); return 0;
     case WM_MOUSELEAVE: setHover(hwnd, *s, false); return 0;
     case WM_LBUTTONDOWN:
         if (s->link) click(hwnd, *s);

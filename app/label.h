@@ -11,10 +11,9 @@ inline constexpr const char* kLabelClass = "LumoLabel";
 // one line (line breaks in the text still start new lines).
 inline constexpr DWORD kLabelWordWrap = 0x0001;
 
-// Registers the label class.  A label draws its text centred both ways (a hyperlink: left-aligned, centred vertically) in its own text
-// colour.  Its background is its own colour when it has one, otherwise
-// whatever the parent answers to WM_CTLCOLORSTATIC, so that a parent that
-// paints its controls over a picture can hand labels that picture.
+// Registers the label class.  A label draws its text centred both ways (a hyperlink: left-aligned, centred vertically)
+// in its own text colour.  Its background is its own colour when it has one, otherwise whatever the parent answers to
+// WM_CTLCOLORSTATIC, so that a parent that paints its controls over a picture can hand labels that picture.
 bool registerLabelClass(HINSTANCE instance);
 
 // Colours of a plain label.  kDefaultColour for the text means the system's

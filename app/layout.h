@@ -50,12 +50,12 @@ enum class ControlKind { Tab, PictureBox, Label, Hyperlink, Edit, Button, CheckB
 enum class Anchor { Window, Page, Group };
 
 inline constexpr COLORREF kDefaultColour = 0xFF000000;  // the system's own colour
-inline constexpr COLORREF kTransparent = 0xFFFFFFFF;      // the parent's background shows through
+inline constexpr COLORREF kTransparent = 0xFFFFFFFF;    // the parent's background shows through
 
 struct ControlSpec {
     int id;
     ControlKind kind;
-    int page;        // 1..4 for the tab pages, 0 for a control of the window itself
+    int page;  // 1..4 for the tab pages, 0 for a control of the window itself
     Anchor anchor;
     int x, y, width, height;
     const char* caption;
@@ -63,7 +63,7 @@ struct ControlSpec {
     int fontHeight;    // character height in pixels
     COLORREF textColour;
     COLORREF background;
-    DWORD style;       // kind-specific style bits added to the kind's defaults
+    DWORD style;  // kind-specific style bits added to the kind's defaults
     bool enabled;
 };
 

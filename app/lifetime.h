@@ -8,4 +8,4 @@ namespace app {
 void ownWindowCreated();
 void ownWindowDestroyed();
 int ownWindowCount();
-}
+}  // namespace app

@@ -27,7 +27,9 @@ struct MainWindowState {
     COLORREF editorText = 0x000000;
 };
 
-MainWindowState* stateOf(HWND hwnd) { return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+MainWindowState* stateOf(HWND hwnd) {
+    return reinterpret_cast<MainWindowState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 win::OwnedMenu buildSkinMenu() {
     win::OwnedMenu bar(CreateMenu());
@@ -111,6 +113,7 @@ LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {
 
 LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     MainWindowState* state = stateOf(hwnd);
+    // clang-format off
     switch (msg) {
     case WM_CREATE:
         state = new MainWindowState;
@@ -129,6 +132,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         break;
     }
+    // clang-format on
     return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
@@ -136,8 +140,9 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 bool registerMainWindowClass(HINSTANCE instance) {
     if (!registerControlClasses(instance) || !registerHelpWindowClass(instance)) return false;
-    return registerWindowClass(instance, WindowClass{kMainWindowClass, mainWindowProc, CS_DBLCLKS, LoadIconA(instance, "DEFAULT_ICON"),
-                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+    return registerWindowClass(
+        instance, WindowClass{kMainWindowClass, mainWindowProc, CS_DBLCLKS, LoadIconA(instance, "DEFAULT_ICON"),
+                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 HWND createMainWindow(HINSTANCE instance) {

@@ -15,7 +15,9 @@ struct PictureBoxState {
     win::ComPtr<IPicture> picture;
 };
 
-PictureBoxState* stateOf(HWND hwnd) { return reinterpret_cast<PictureBoxState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA)); }
+PictureBoxState* stateOf(HWND hwnd) {
+    return reinterpret_cast<PictureBoxState*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 win::ComPtr<IPicture> decodePicture(std::span<const BYTE> encoded) {
     win::ComPtr<IPicture> picture;
@@ -59,15 +61,12 @@ void paint(HWND hwnd, PictureBoxState& state) {
 LRESULT CALLBACK pictureBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     PictureBoxState* state = stateOf(hwnd);
     switch (msg) {
-    case WM_NCCREATE:
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureBoxState));
-        break;
+    case WM_NCCREATE: SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PictureBoxState)); break;
     case WM_NCDESTROY:
         delete state;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         break;
-    case WM_ERASEBKGND:
-        return 1;
+    case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         if (state) {
             paint(hwnd, *state);

@@ -35,8 +35,8 @@ void writeTool(const std::string& path, std::span<const BYTE> tool) {
 // The file at `path` opened so that nobody can change it while it is open,
 // when its bytes are exactly the carried tool; empty otherwise.
 OwnedHandle openIfCarriedTool(const std::string& path, std::span<const BYTE> tool) {
-    auto file = win::adoptFileHandle<OwnedHandle>(
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    auto file = win::adoptFileHandle<OwnedHandle>(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return {};
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart != static_cast<LONGLONG>(tool.size())) return {};

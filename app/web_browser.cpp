@@ -44,7 +44,8 @@ public:
 
     void resize() {
         win::ComPtr<IOleInPlaceObject> inPlace;
-        if (object_ && SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
+        if (object_ &&
+            SUCCEEDED(object_->QueryInterface(IID_IOleInPlaceObject, reinterpret_cast<void**>(inPlace.put())))) {
             RECT rc;
             GetClientRect(host_, &rc);
             inPlace->SetObjectRects(&rc, &rc);
@@ -65,10 +66,8 @@ public:
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** out) override {
         if (!out) return E_POINTER;
-        if (riid == IID_IUnknown || riid == IID_IOleClientSite)
-            *out = static_cast<IOleClientSite*>(this);
-        else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite)
-            *out = static_cast<IOleInPlaceSite*>(this);
+        if (riid == IID_IUnknown || riid == IID_IOleClientSite) *out = static_cast<IOleClientSite*>(this);
+        else if (riid == IID_IOleWindow || riid == IID_IOleInPlaceSite) *out = static_cast<IOleInPlaceSite*>(this);
         else if (riid == IID_IOleInPlaceUIWindow || riid == IID_IOleInPlaceFrame)
             *out = static_cast<IOleInPlaceFrame*>(this);
         else {

@@ -30,9 +30,7 @@ LRESULT CALLBACK songNameProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
         // The Enter already searched; a single-line edit would beep at it.
         if (wp == '\r') return 0;
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(hwnd, songNameProc, kSongNameSubclass);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(hwnd, songNameProc, kSongNameSubclass); break;
     }
     return DefSubclassProc(hwnd, msg, wp, lp);
 }

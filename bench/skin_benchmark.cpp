@@ -31,7 +31,8 @@ namespace {
 
 constexpr int kRuns = 30;
 
-double medianMs(const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
+double medianMs(
+    const std::function<void()>& work, const std::function<void()>& prepare = [] {}) {
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     prepare();
@@ -53,14 +54,16 @@ void pump() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-void repaintAll(HWND w) { RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW); }
+void repaintAll(HWND w) {
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
 
 // A plain window of the engine's own making: the compose alone, without the
 // toolbox around it.
 double composeOfPlainWindow() {
     constexpr int w = 810, h = 570;
-    HWND window = CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_VISIBLE, 0, 0, w, h, nullptr, nullptr, nullptr,
-                                  nullptr);
+    HWND window =
+        CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_VISIBLE, 0, 0, w, h, nullptr, nullptr, nullptr, nullptr);
     auto owned = std::make_unique<skin::WindowRecord>();
     skin::WindowRecord& r = *owned;
     r.hwnd = window;

@@ -21,16 +21,16 @@ ARGB SolidBrush::colour() const {
 
 LinearGradientBrush LinearGradientBrush::create(PointF point1, PointF point2, ARGB colour1, ARGB colour2) {
     LinearGradientBrush brush;
-    detail::record(flat::GdipCreateLineBrush(&point1, &point2, colour1, colour2, static_cast<int>(WrapMode::Tile),
-                                             brush.out()));
+    detail::record(
+        flat::GdipCreateLineBrush(&point1, &point2, colour1, colour2, static_cast<int>(WrapMode::Tile), brush.out()));
     return brush;
 }
 
 bool LinearGradientBrush::setPresetBlend(std::span<const ARGB> colours, std::span<const float> positions) {
     // The flat call reads as many positions as there are colours.
     if (colours.size() != positions.size()) return detail::record(Status::InvalidParameter);
-    return detail::record(flat::GdipSetLinePresetBlend(handle(), colours.data(), positions.data(),
-                                                       static_cast<INT>(colours.size())));
+    return detail::record(
+        flat::GdipSetLinePresetBlend(handle(), colours.data(), positions.data(), static_cast<INT>(colours.size())));
 }
 
 bool LinearGradientBrush::setLinearBlend(float focus, float scale) {

@@ -101,8 +101,8 @@ GpStatus WINAPI GdipFillRegion(GpGraphics* graphics, GpBrush* brush, GpRegion* r
 GpStatus WINAPI GdipDrawString(GpGraphics* graphics, const WCHAR* text, INT length, const GpFont* font,
                                const RectF* layout, const GpStringFormat* format, const GpBrush* brush);
 GpStatus WINAPI GdipMeasureString(GpGraphics* graphics, const WCHAR* text, INT length, const GpFont* font,
-                                  const RectF* layout, const GpStringFormat* format, RectF* box,
-                                  INT* codepointsFitted, INT* linesFilled);
+                                  const RectF* layout, const GpStringFormat* format, RectF* box, INT* codepointsFitted,
+                                  INT* linesFilled);
 GpStatus WINAPI GdipDrawImage(GpGraphics* graphics, GpImage* image, float x, float y);
 GpStatus WINAPI GdipDrawImageRectRect(GpGraphics* graphics, GpImage* image, float dstX, float dstY, float dstWidth,
                                       float dstHeight, float srcX, float srcY, float srcWidth, float srcHeight,

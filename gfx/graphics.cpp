@@ -50,7 +50,7 @@ bool Graphics::setSmoothingMode(SmoothingMode mode) {
 SmoothingMode Graphics::smoothingMode() const {
     int mode = 0;
     return record(flat::GdipGetSmoothingMode(handle(), &mode)) ? static_cast<SmoothingMode>(mode)
-                                                                : SmoothingMode::Default;
+                                                               : SmoothingMode::Default;
 }
 
 bool Graphics::setInterpolationMode(InterpolationMode mode) {
@@ -109,15 +109,15 @@ namespace {
 
 bool drawWide(GpGraphics* g, const std::wstring& text, const Font& font, const Brush& brush, const RectF& layout,
               GpStringFormat* format) {
-    return record(flat::GdipDrawString(g, text.c_str(), static_cast<INT>(text.size()), font.handle(), &layout,
-                                       format, brush.handle()));
+    return record(flat::GdipDrawString(g, text.c_str(), static_cast<INT>(text.size()), font.handle(), &layout, format,
+                                       brush.handle()));
 }
 
-bool measureWide(GpGraphics* g, const std::wstring& text, const Font& font, const RectF& layout,
-                 GpStringFormat* format, RectF& box) {
+bool measureWide(GpGraphics* g, const std::wstring& text, const Font& font, const RectF& layout, GpStringFormat* format,
+                 RectF& box) {
     RectF measured;
-    if (!record(flat::GdipMeasureString(g, text.c_str(), static_cast<INT>(text.size()), font.handle(), &layout,
-                                        format, &measured, nullptr, nullptr)))
+    if (!record(flat::GdipMeasureString(g, text.c_str(), static_cast<INT>(text.size()), font.handle(), &layout, format,
+                                        &measured, nullptr, nullptr)))
         return false;
     box = measured;
     return true;
@@ -144,15 +144,14 @@ bool Graphics::measureString(std::string_view text, const Font& font, const Rect
     return measureWide(handle(), detail::widen(text), font, layout, nullptr, box);
 }
 
-bool Graphics::measureString(std::string_view text, const Font& font, const RectF& layout,
-                             const StringFormat& format, RectF& box) {
+bool Graphics::measureString(std::string_view text, const Font& font, const RectF& layout, const StringFormat& format,
+                             RectF& box) {
     return measureWide(handle(), detail::widen(text), font, layout, format.handle(), box);
 }
 
-bool Graphics::measureString(std::wstring_view text, const Font& font, const RectF& layout,
-                             const StringFormat& format, RectF& box) {
-    return measureWide(handle(), std::wstring(text.substr(0, text.find(L'\0'))), font, layout, format.handle(),
-                       box);
+bool Graphics::measureString(std::wstring_view text, const Font& font, const RectF& layout, const StringFormat& format,
+                             RectF& box) {
+    return measureWide(handle(), std::wstring(text.substr(0, text.find(L'\0'))), font, layout, format.handle(), box);
 }
 
 // ---- Pictures ----
@@ -167,10 +166,9 @@ bool Graphics::drawImage(const Image& image, float x, float y, float width, floa
 }
 
 bool Graphics::drawImage(const Image& image, const RectF& destination, const RectF& source, Unit sourceUnit) {
-    return record(flat::GdipDrawImageRectRect(handle(), image.handle(), destination.x, destination.y,
-                                              destination.width, destination.height, source.x, source.y,
-                                              source.width, source.height, static_cast<int>(sourceUnit), nullptr,
-                                              nullptr, nullptr));
+    return record(flat::GdipDrawImageRectRect(handle(), image.handle(), destination.x, destination.y, destination.width,
+                                              destination.height, source.x, source.y, source.width, source.height,
+                                              static_cast<int>(sourceUnit), nullptr, nullptr, nullptr));
 }
 
 // ---- Clipping ----

@@ -97,7 +97,7 @@ public:
 
     // A new family object of the font's family; empty on failure.
     FontFamily family() const;
-    int style() const;  // FontStyle bits
+    int style() const;   // FontStyle bits
     float size() const;  // em size in the font's unit
     Unit unit() const;
 

@@ -77,7 +77,13 @@ enum class WrapMode : int { Tile = 0, TileFlipX = 1, TileFlipY = 2, TileFlipXY =
 enum class CombineMode : int { Replace = 0, Intersect = 1, Union = 2, Xor = 3, Exclude = 4, Complement = 5 };
 
 enum class CompositingMode : int { SourceOver = 0, SourceCopy = 1 };
-enum class CompositingQuality : int { Default = 0, HighSpeed = 1, HighQuality = 2, GammaCorrected = 3, AssumeLinear = 4 };
+enum class CompositingQuality : int {
+    Default = 0,
+    HighSpeed = 1,
+    HighQuality = 2,
+    GammaCorrected = 3,
+    AssumeLinear = 4
+};
 enum class SmoothingMode : int { Default = 0, HighSpeed = 1, HighQuality = 2, None = 3, AntiAlias = 4 };
 enum class InterpolationMode : int {
     Default = 0,

@@ -12,6 +12,7 @@ PACKAGES=(
   fonts-wqy-zenhei fonts-wine
   fonts-wqy-microhei
   locales imagemagick python3 python3-pil
+  clang-format
 )
 
 SUDO=""

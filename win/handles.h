@@ -67,8 +67,7 @@ public:
         : window_(window), dc_(wholeWindow ? GetWindowDC(window) : GetDC(window)) {}
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
-    WindowDc(WindowDc&& o) noexcept
-        : window_(std::exchange(o.window_, nullptr)), dc_(std::exchange(o.dc_, nullptr)) {}
+    WindowDc(WindowDc&& o) noexcept : window_(std::exchange(o.window_, nullptr)), dc_(std::exchange(o.dc_, nullptr)) {}
     WindowDc& operator=(WindowDc&& o) noexcept {
         if (this != &o) {
             release();

@@ -72,7 +72,8 @@ inline LONG style(HWND w) { return GetWindowLongA(w, GWL_STYLE); }
 inline LONG exStyle(HWND w) { return GetWindowLongA(w, GWL_EXSTYLE); }
 
 // The direct children of a window in the window manager's order, optionally
-// only those of one class, as FindWindowExA walks them:
+// only those of one class, as FindWindowExA walks them (a null parent walks
+// the top-level windows):
 //   for (HWND c : win::children(parent, "Edit")) ...
 // The next child is asked for when the walk moves on, so a loop body may
 // change the child it is given but should not destroy it.
@@ -103,9 +104,7 @@ public:
     };
 
     Children(HWND parent, const char* cls) : parent_(parent), cls_(cls) {}
-    iterator begin() const {
-        return iterator(parent_, cls_, parent_ ? FindWindowExA(parent_, nullptr, cls_, nullptr) : nullptr);
-    }
+    iterator begin() const { return iterator(parent_, cls_, FindWindowExA(parent_, nullptr, cls_, nullptr)); }
     iterator end() const { return iterator(parent_, cls_, nullptr); }
 
 private:

@@ -58,7 +58,8 @@ int registerControl(int index, ControlList<Item> WindowRecord::*list, HWND child
 template <class Item>
 int registerControl(int index, ControlList<Item> WindowRecord::*list, HWND child, WNDPROC procedure,
                     bool toolbarKeys = false) {
-    return registerControl(index, list, child, procedure, [](Item&) {}, toolbarKeys);
+    return registerControl(
+        index, list, child, procedure, [](Item&) {}, toolbarKeys);
 }
 
 // Passes a message on to the procedure the skin procedure replaced, read from

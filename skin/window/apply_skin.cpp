@@ -25,8 +25,7 @@ void takeOwnPicture(WindowRecord& r, const Bytes& picture) {
         r.ownPicture = fadePictureEdges(source, std::nullopt, r.ownBackColour, FadeSide::Right);
     else if (r.ownPictureMode == kPlaceTopRight)
         r.ownPicture = fadePictureEdges(source, std::nullopt, r.ownBackColour, FadeSide::Left);
-    else
-        r.ownPicture = picture;
+    else r.ownPicture = picture;
 }
 
 }  // namespace

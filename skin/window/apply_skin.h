@@ -38,12 +38,12 @@ void applyWindowSkin(HWND window, const SkinOptions& options = {});
 bool setCloseEffect(HWND window, int effect);
 
 struct BarTextStyle {
-    std::optional<int> inverse;            // default 1
-    std::optional<int> glow;               // default 0
-    std::optional<COLORREF> textColour;    // default 0
-    std::optional<COLORREF> glowColour;    // default white
-    std::optional<std::string> fontFace;   // default unchanged
-    std::optional<int> fontSize;           // default unchanged
+    std::optional<int> inverse;           // default 1
+    std::optional<int> glow;              // default 0
+    std::optional<COLORREF> textColour;   // default 0
+    std::optional<COLORREF> glowColour;   // default white
+    std::optional<std::string> fontFace;  // default unchanged
+    std::optional<int> fontSize;          // default unchanged
 };
 bool setBarTextStyle(HWND window, const BarTextStyle& style);
 

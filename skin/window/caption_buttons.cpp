@@ -26,9 +26,7 @@ constexpr float kCloseCornerDiameter = 5.0f;
 
 int rounded(float v) { return static_cast<int>(std::lround(v)); }
 
-RECT pixelRect(float x, float y, float w, float h) {
-    return {rounded(x), rounded(y), rounded(x + w), rounded(y + h)};
-}
+RECT pixelRect(float x, float y, float w, float h) { return {rounded(x), rounded(y), rounded(x + w), rounded(y + h)}; }
 
 gfx::LinearGradientBrush verticalGradient(float x, float top, float bottom, Argb from, Argb to) {
     return gfx::LinearGradientBrush::create({x, top}, {x, bottom}, from, to);
@@ -194,10 +192,8 @@ void paintHoverHighlight(gfx::Graphics& g, const CaptionButtonLook& look) {
     // A light edge along the top of the highlight, fading downwards.
     const float edgeHeight = h * 0.8f;
     gfx::GraphicsPath edge = gfx::GraphicsPath::create();
-    if (look.close)
-        addCornerRoundRect(edge, x, y, w - 1, edgeHeight, kCloseCornerDiameter);
-    else
-        addTopRoundRect(edge, x, y, w - 1, edgeHeight, 1);
+    if (look.close) addCornerRoundRect(edge, x, y, w - 1, edgeHeight, kCloseCornerDiameter);
+    else addTopRoundRect(edge, x, y, w - 1, edgeHeight, 1);
     gfx::Pen pen = gfx::Pen::fromBrush(
         verticalGradient(x, y, y + edgeHeight, toArgb(kWhite, rounded(alpha * 0.8f)), toArgb(kWhite, 0)), 1.0f);
     g.drawPath(pen, edge);
@@ -220,10 +216,8 @@ void paintCaptionButton(gfx::Graphics& g, const CaptionButtonLook& look) {
     const auto [x, y, w, h] = look.face;
     if (look.pressed) {
         gfx::GraphicsPath shape = gfx::GraphicsPath::create();
-        if (look.close)
-            addCornerRoundRect(shape, x, y, w, h, kCloseCornerDiameter);
-        else
-            shape.addRectangle(x, y, w, h);
+        if (look.close) addCornerRoundRect(shape, x, y, w, h, kCloseCornerDiameter);
+        else shape.addRectangle(x, y, w, h);
         g.fillPath(look.close ? verticalGradient(x, y, y + h, toArgb(kCloseRed), toArgb(kWhite, 30))
                               : verticalGradient(x, y, y + h, toArgb(kBlack, 80), toArgb(kWhite, 5)),
                    shape);

@@ -51,10 +51,10 @@ FloatRect buttonFace(const WindowRecord& r, int n);
 // One caption button as it is to be drawn.
 struct CaptionButtonLook {
     FloatRect face;
-    bool close = false;                  // red highlight, rounded top-right corner
-    const gfx::Image* glyph = nullptr;   // null: none
+    bool close = false;                 // red highlight, rounded top-right corner
+    const gfx::Image* glyph = nullptr;  // null: none
     bool pressed = false;
-    int alpha = 0;                       // hover highlight, 0 (normal) to 240
+    int alpha = 0;  // hover highlight, 0 (normal) to 240
     COLORREF accent = 0;
     // The shaded line left of the button (darker for the first button) and,
     // unless it is the last, the one left of the next button; both span the

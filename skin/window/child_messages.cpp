@@ -12,7 +12,7 @@ ColourAnswer colourAnswerFor(UINT message, std::string_view controlClass, LONG c
     case WM_CTLCOLORBTN: return ColourAnswer::HollowBrush;
     case WM_CTLCOLORLISTBOX:
         return win::sameClassName(controlClass, "ListBox") && !ownerDrawn ? ColourAnswer::HollowBrush
-                                                                           : ColourAnswer::PassOn;
+                                                                          : ColourAnswer::PassOn;
     default: return ColourAnswer::PassOn;
     }
 }

@@ -22,8 +22,8 @@ std::vector<CloseFrame> closeEffectFrames(const RECT& windowRect, bool pulse) {
         W = std::lround(grow ? W + dx : W - dx);
         H = std::lround(grow ? H + dy : H - dy);
         const DWORD sleep = kCloseFrameSleepMs - static_cast<DWORD>(pulse ? 2 * i : i);
-        frames.push_back({static_cast<int>(x), static_cast<int>(y), static_cast<int>(W), static_cast<int>(H), alpha,
-                          sleep});
+        frames.push_back(
+            {static_cast<int>(x), static_cast<int>(y), static_cast<int>(W), static_cast<int>(H), alpha, sleep});
     }
     return frames;
 }

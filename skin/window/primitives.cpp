@@ -85,7 +85,7 @@ gfx::StringFormat textFormat(const TextStyle& style) {
 
 gfx::Font textFont(const TextStyle& style, float defaultSize) {
     return gfx::Font::fromFamilyName(style.face, style.size.value_or(defaultSize),
-                             style.bold ? gfx::FontStyleBold : gfx::FontStyleRegular, gfx::Unit::World);
+                                     style.bold ? gfx::FontStyleBold : gfx::FontStyleRegular, gfx::Unit::World);
 }
 
 gfx::RectF offsetRect(const FloatRect& r, float dx, float dy) { return {r.x + dx, r.y + dy, r.w, r.h}; }

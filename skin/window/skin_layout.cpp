@@ -54,19 +54,18 @@ std::vector<FloatRect> captionButtonRects(const std::vector<CaptionButton>& butt
     const int x0 = blockX + 2, y0 = blockY + 1;
     for (size_t i = 0; i < buttons.size(); ++i) {
         float w = buttons[i].kind == kCloseButton ? kCloseHitWidth : static_cast<float>(kCaptionButtonWidth);
-        rects.push_back({static_cast<float>(x0 + kCaptionButtonPitch * static_cast<int>(i)), static_cast<float>(y0),
-                         w, static_cast<float>(kCaptionButtonHeight)});
+        rects.push_back({static_cast<float>(x0 + kCaptionButtonPitch * static_cast<int>(i)), static_cast<float>(y0), w,
+                         static_cast<float>(kCaptionButtonHeight)});
     }
     return rects;
 }
 
 RECT toolRectOf(const FloatRect& r) {
-    return {static_cast<LONG>(r.x), static_cast<LONG>(r.y), static_cast<LONG>(r.x + r.w),
-            static_cast<LONG>(r.y + r.h)};
+    return {static_cast<LONG>(r.x), static_cast<LONG>(r.y), static_cast<LONG>(r.x + r.w), static_cast<LONG>(r.y + r.h)};
 }
 
-int hitTestCaptionButtons(const std::vector<CaptionButton>& buttons, int blockX, int blockY, int blockHeight,
-                          int x, int y) {
+int hitTestCaptionButtons(const std::vector<CaptionButton>& buttons, int blockX, int blockY, int blockHeight, int x,
+                          int y) {
     if (x < blockX || y < blockY || y > blockY + blockHeight) return 0;
     const float fx = static_cast<float>(x), fy = static_cast<float>(y);
     for (size_t i = 0; i < buttons.size(); ++i) {

@@ -61,8 +61,8 @@ RECT toolRectOf(const FloatRect& r);
 // The 1-based number of the button under (x, y), or 0.  Only points at or
 // right of the block and within its height count; a button's own rectangle
 // excludes its edges.
-int hitTestCaptionButtons(const std::vector<CaptionButton>& buttons, int blockX, int blockY, int blockHeight,
-                          int x, int y);
+int hitTestCaptionButtons(const std::vector<CaptionButton>& buttons, int blockX, int blockY, int blockHeight, int x,
+                          int y);
 
 // Whether (x, y) lies in the caption strip of the block's height, anywhere
 // left of the block's right end: near enough to the buttons to keep their

@@ -45,24 +45,20 @@ HWND ToolTip::create(HWND owner, bool balloon) {
     InitCommonControlsEx(&icc);
     DWORD style = TTS_ALWAYSTIP | (balloon ? TTS_BALLOON : 0);
     owner_ = owner;
-    tip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                           CW_USEDEFAULT, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    tip_ = CreateWindowExA(0, TOOLTIPS_CLASSA, "", style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     setMaxTipWidth(600);
     return tip_;
 }
 
-LRESULT ToolTip::send(UINT msg, WPARAM wp, LPARAM lp) const {
-    return tip_ ? SendMessageA(tip_, msg, wp, lp) : 0;
-}
+LRESULT ToolTip::send(UINT msg, WPARAM wp, LPARAM lp) const { return tip_ ? SendMessageA(tip_, msg, wp, lp) : 0; }
 
 bool ToolTip::add(const std::optional<RECT>& rect, LPSTR text, UINT_PTR id) {
     if (!tip_) return false;
     TOOLINFOA info = toolInfo(owner_, id);
     info.uFlags = TTF_SUBCLASS;
-    if (rect)
-        info.rect = *rect;
-    else
-        GetClientRect(owner_, &info.rect);
+    if (rect) info.rect = *rect;
+    else GetClientRect(owner_, &info.rect);
     info.lpszText = text;
     return send(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }

@@ -134,12 +134,14 @@ void onSize(WindowRecord& r) {
 }
 
 void onSysCommand(WindowRecord& r, WPARAM command) {
+    // clang-format off
     switch (command) {
     case SC_MAXIMIZE: r.maximisedFlag = true; r.needsCompose = true; break;
     case SC_RESTORE:  r.needsCompose = true; r.minimisedFlag = false; break;
     case SC_MINIMIZE: r.needsCompose = true; r.minimisedFlag = true; break;
     default: break;
     }
+    // clang-format on
 }
 
 void onQueryOpen(WindowRecord& r) {
@@ -242,7 +244,8 @@ void setDeactivationHandler(void (*handler)()) { deactivationHandler = handler; 
 
 void measureMenuItem(MEASUREITEMSTRUCT* item) {
     MenuTableEntry* entry = menuEntry(decodeMenuCommand(item->itemID).menu);
-    if (!entry && item->itemData > 999) entry = menuEntry(decodeMenuCommand(static_cast<unsigned>(item->itemData)).menu);
+    if (!entry && item->itemData > 999)
+        entry = menuEntry(decodeMenuCommand(static_cast<unsigned>(item->itemData)).menu);
     if (!entry) return;
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
@@ -273,6 +276,7 @@ LRESULT CALLBACK skinnedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     WindowRecord& r = *found;
     // A handler that can destroy the window (close, caption and bar clicks,
     // system commands, menu commands) is the last to touch the record.
+    // clang-format off
     switch (msg) {
     case WM_MEASUREITEM:      if (wp == 0) measureMenuItem(reinterpret_cast<MEASUREITEMSTRUCT*>(lp)); break;
     // A GetMessage loop never hands WM_QUIT to a window procedure; the
@@ -310,6 +314,7 @@ LRESULT CALLBACK skinnedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_NOTIFY:           onNotify(lp); break;
     default:                  break;
     }
+    // clang-format on
     return passOn(hwnd, msg, wp, lp);
 }
 

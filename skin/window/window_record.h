@@ -62,7 +62,7 @@ struct CaptionState {
     bool hasMaxButton = false;
     bool hasCloseButton = false;
     bool showTitle = true;
-    bool captionGloss = false;  // gloss over the caption, tint kept off it
+    bool captionGloss = false;                  // gloss over the caption, tint kept off it
     std::vector<CaptionButton> captionButtons;  // left to right
     // The caption button block in client coordinates.
     int buttonBlockX = 0, buttonBlockY = 0, buttonBlockWidth = 0, buttonBlockHeight = 22;
@@ -165,8 +165,8 @@ struct WindowRecord {
     Callback helpCallback, menuCallback, closeQueryCallback;
 
     // One list per family of skinned controls.
-    ControlList<ControlItem> buttons{1}, edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1},
-        headers{1}, toolbars{1}, containers{1};
+    ControlList<ControlItem> buttons{1}, edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1},
+        toolbars{1}, containers{1};
 
     // Calls f(list, toolbarKeys) for every control list of the record; the
     // toolbar list is the one whose controls carry the toolbar keys.

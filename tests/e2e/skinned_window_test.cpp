@@ -97,10 +97,12 @@ TEST_F(SkinnedWindow, PressingTheCaptionDragsTheWindow) {
     POINT from = onScreen(300, 12);
     remote::drag(from.x, from.y, from.x + 60, from.y + 40);
     RECT moved;
-    ASSERT_TRUE(remote::waitUntil([&] {
-        GetWindowRect(main, &moved);
-        return moved.left != frame.left;
-    }, 3000));
+    ASSERT_TRUE(remote::waitUntil(
+        [&] {
+            GetWindowRect(main, &moved);
+            return moved.left != frame.left;
+        },
+        3000));
     EXPECT_EQ(moved.left, frame.left + 60);
     EXPECT_EQ(moved.top, frame.top + 40);
     EXPECT_EQ(moved.right - moved.left, 810);
@@ -137,8 +139,8 @@ TEST(SkinnedWindowActivation, EachLossOfActivationRunsTheTrimmingToolOnce) {
     const DWORD atStart = processesStartedIn(job);
 
     // A window of our own takes the activation away, then gives it back.
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr,
-                                 nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     for (DWORD loss = 1; loss <= 3; ++loss) {
         SetForegroundWindow(other);
         EXPECT_TRUE(remote::waitUntil([&] { return processesStartedIn(job) == atStart + loss; }, 5000)) << loss;

@@ -60,7 +60,7 @@ TEST(GfxPath, FourArcsMakeARoundedRectangle) {
     Graphics g = Graphics::fromHdc(canvas.dc());
     GraphicsPath path = GraphicsPath::create();
     ASSERT_TRUE(path.addRoundRect(10, 10, 80, 60, 25));  // corners 20 x 15
-    EXPECT_EQ(path.pointCount(), 4 * 4);                  // one Bezier per quarter
+    EXPECT_EQ(path.pointCount(), 4 * 4);                 // one Bezier per quarter
     SolidBrush blue = SolidBrush::create(kBlue);
     ASSERT_TRUE(g.fillPath(blue, path));
     for (auto [x, y] : {std::pair{50, 40}, std::pair{50, 11}, std::pair{50, 68}, std::pair{11, 40}, std::pair{88, 40}})

@@ -5,6 +5,7 @@
 #include "skin/controls/dispatch.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
@@ -41,6 +42,7 @@ protected:
     }
     static void TearDownTestSuite() {
         releaseCaptionGlyphImages();
+        releaseDecodedPictures();
         gfx::shutdown(token);
     }
     void SetUp() override { resetSettings(); }
@@ -116,7 +118,8 @@ TEST_F(Apply, DestroyingAWindowRenumbersTheLaterOnesAndTheirControls) {
     HWND first = newWindow(), second = newWindow();
     applyWindowSkin(first);
     applyWindowSkin(second);
-    HWND button = CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 5, 30, 50, 20, second, nullptr, nullptr, nullptr);
+    HWND button =
+        CreateWindowExA(0, "BUTTON", "b", WS_CHILD | WS_VISIBLE, 5, 30, 50, 20, second, nullptr, nullptr, nullptr);
     EXPECT_EQ(registerControl(2, &WindowRecord::buttons, button, countingSkinProc), 1);
     HWND other = CreateWindowExA(0, "BUTTON", "c", WS_CHILD, 5, 60, 50, 20, second, nullptr, nullptr, nullptr);
     EXPECT_EQ(registerControl(2, &WindowRecord::buttons, other, countingSkinProc), 2);

@@ -154,8 +154,9 @@ TEST_F(Backdrop, CopyFromTheCacheLeavesAGivenContextAsItWas) {
 }
 
 TEST_F(Backdrop, ContentAreaCountsScrollBarsAsContent) {
-    HWND both = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE,
-                                10, 10, 120, 90, top, nullptr, nullptr, nullptr);
+    HWND both =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE,
+                        10, 10, 120, 90, top, nullptr, nullptr, nullptr);
     RECT i = nonClientInsets(both);
     EXPECT_EQ(i.left, 2);
     EXPECT_EQ(i.top, 2);

@@ -18,6 +18,7 @@
 #include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
 #include "skin/window/memory_dc.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/primitives.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
@@ -42,7 +43,7 @@ Bytes twoColourPng(int w, int h, gfx::ARGB left, gfx::ARGB right) {
     gfx::Bitmap b = gfx::Bitmap::create(w, h);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) b.setPixel(x, y, x < w / 2 ? left : right);
-    return b.saveToBytes("{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}");
+    return b.saveToBytes(gfx::format::Png);
 }
 
 int distance(COLORREF a, COLORREF b) {
@@ -58,7 +59,8 @@ Bytes gradientPng(int w, int h) {
     gfx::Bitmap b = gfx::Bitmap::create(w, h, gfx::PixelFormat24bppRGB);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            b.setPixel(x, y, 0xFF000000u | static_cast<gfx::ARGB>((x * 7 % 256) << 16 | (y * 11 % 256) << 8 | x * y % 256));
+            b.setPixel(x, y,
+                       0xFF000000u | static_cast<gfx::ARGB>((x * 7 % 256) << 16 | (y * 11 % 256) << 8 | x * y % 256));
     return b.saveToBytes(gfx::format::Png);
 }
 
@@ -90,6 +92,7 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     if (!picture) return;
     const float pw = static_cast<float>(picture.width()), ph = static_cast<float>(picture.height());
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    // clang-format off
     switch (mode) {
     case kPlaceMirroredTiles: {
         gfx::Bitmap strip = gfx::Bitmap::create(w, picture.height(), gfx::PixelFormat32bppARGB);
@@ -101,11 +104,12 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
         g.drawImage(strip, 0, 0, fw, ph);
         break;
     }
-    case kPlaceTopLeft:   g.drawImage(picture, 0, 0, pw, ph); break;
-    case kPlaceTopRight:  g.drawImage(picture, fw - pw, 0, pw, ph); break;
-    case kPlaceCentred:   g.drawImage(picture, (fw - pw) / 2, (fh - ph) / 2, pw, ph); break;
+    // clang-format on
+    case kPlaceTopLeft: g.drawImage(picture, 0, 0, pw, ph); break;
+    case kPlaceTopRight: g.drawImage(picture, fw - pw, 0, pw, ph); break;
+    case kPlaceCentred: g.drawImage(picture, (fw - pw) / 2, (fh - ph) / 2, pw, ph); break;
     case kPlaceStretched: g.drawImage(picture, 0, 0, fw, fh); break;
-    default:              break;
+    default: break;
     }
 }
 
@@ -153,7 +157,8 @@ void compose(int index) {
     reference::drawBackground(g, r);
     if (r.framed) {
         reference::drawFrame(r, g);
-        if (r.caption.showTitle) paintCaptionTitle(g, r.caches.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
+        if (r.caption.showTitle)
+            paintCaptionTitle(g, r.caches.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
         for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i) {
             const CaptionButtonLook look = captionButtonLook(r, i, false, 0);
             restoreFromCaptionCache(r, captionButtonRestoreArea(look));
@@ -171,13 +176,17 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kGrey = RGB(6
 class Compose : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { gfx::startup(token); }
-    static void TearDownTestSuite() { gfx::shutdown(token); }
+    static void TearDownTestSuite() {
+        releaseDecodedPictures();
+        releaseCaptionGlyphImages();
+        gfx::shutdown(token);
+    }
 
     void SetUp() override {
         resetSettings();
         settings().backgroundColour = kGrey;
-        window = CreateWindowExA(0, "STATIC", "Title", WS_POPUP | WS_VISIBLE, 50, 50, kW, kH, nullptr, nullptr,
-                                 nullptr, nullptr);
+        window = CreateWindowExA(0, "STATIC", "Title", WS_POPUP | WS_VISIBLE, 50, 50, kW, kH, nullptr, nullptr, nullptr,
+                                 nullptr);
         auto owned = std::make_unique<WindowRecord>();
         WindowRecord& r = *owned;
         r.hwnd = window;
@@ -238,8 +247,8 @@ protected:
         size_t i = 0, differing = 0;
         while (composed[i] == expected[i]) ++i;
         for (size_t k = 0; k < composed.size(); ++k) differing += composed[k] != expected[k];
-        ADD_FAILURE() << what << ": " << differing << " pixels differ, the first at (" << i % width << ", "
-                      << i / width << "): " << std::hex << composed[i] << " instead of " << expected[i];
+        ADD_FAILURE() << what << ": " << differing << " pixels differ, the first at (" << i % width << ", " << i / width
+                      << "): " << std::hex << composed[i] << " instead of " << expected[i];
     }
 
     static inline ULONG_PTR token = 0;
@@ -332,9 +341,9 @@ TEST_F(Compose, PlacementModesPutThePictureWhereTheySay) {
     Bytes wide = twoColourPng(400, 40, 0xFFFF0000, 0xFF00FF00);
     withPicture(wide, kPlaceTopRight);  // wider than the window: starts at x = -100
     composeWindowSkin(index, false);
-    EXPECT_NEAR_COLOUR(at(0, 10), kRed, 30);     // picture column 100
-    EXPECT_NEAR_COLOUR(at(99, 10), kRed, 30);    // column 199
-    EXPECT_NEAR_COLOUR(at(101, 10), kGreen, 30); // column 201
+    EXPECT_NEAR_COLOUR(at(0, 10), kRed, 30);      // picture column 100
+    EXPECT_NEAR_COLOUR(at(99, 10), kRed, 30);     // column 199
+    EXPECT_NEAR_COLOUR(at(101, 10), kGreen, 30);  // column 201
     EXPECT_EQ(at(10, 50), kGrey);
 
     Bytes small = twoColourPng(40, 20, 0xFFFF0000, 0xFF00FF00);
@@ -497,7 +506,8 @@ TEST_F(Compose, FadedModesStoreANewPngThatReachesTheBackground) {
         EXPECT_NEAR_COLOUR(toColorref(faded.getPixel(50, 59)), RGB(0, 0, 255), 40) << mode;
         // The middle of the far side keeps the picture.
         EXPECT_NEAR_COLOUR(toColorref(faded.getPixel(mode == kPlaceTopLeft ? 10 : 90, 10)),
-                           mode == kPlaceTopLeft ? kRed : kGreen, 40) << mode;
+                           mode == kPlaceTopLeft ? kRed : kGreen, 40)
+            << mode;
     }
 }
 
@@ -509,6 +519,25 @@ TEST_F(Compose, UndecodablePicturesGiveBlackAndDrawNothing) {
     EXPECT_EQ(at(150, 10), RGB(0, 0, 0));
     Bytes none;
     EXPECT_EQ(averageColour({"", &none}), RGB(0, 0, 0));
+}
+
+TEST_F(Compose, TheSkinPictureIsDecodedOncePerSkin) {
+    Bytes sea = carried("SKIN_SEA_BLUE"), gold = carried("SKIN_GOLDEN");
+    withPicture(sea, kPlaceMirroredTiles);
+    composeWindowSkin(index, false);
+    const gfx::GpImage* first = decodedPicture(sea)->image.handle();
+    const gfx::Bitmap* tiles = mirroredTiles(*decodedPicture(sea));
+    for (int i = 0; i < 5; ++i) composeWindowSkin(index, false);
+    EXPECT_EQ(decodedPicture(sea)->image.handle(), first);  // the same decoded picture
+    EXPECT_EQ(mirroredTiles(*decodedPicture(sea)), tiles);
+    withPicture(gold, kPlaceStretched);
+    composeWindowSkin(index, false);
+    EXPECT_NE(decodedPicture(gold)->image.handle(), first);
+    EXPECT_EQ(decodedPicture(sea)->image.handle(), first);  // still kept for a window that shows it
+    EXPECT_EQ(decodedPicture(Bytes{}), nullptr);
+    Bytes junk{'x'};
+    EXPECT_FALSE(decodedPicture(junk)->image);
+    releaseDecodedPictures();
 }
 
 TEST_F(Compose, ThousandComposesAndSkinChangesLeakNoGdiObjects) {

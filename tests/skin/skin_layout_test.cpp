@@ -49,9 +49,9 @@ TEST(CaptionLayout, HitRectanglesExcludeTheirEdgesAndCloseIsFortyWide) {
     for (size_t i = 0; i < b.size(); ++i) b[i].rect = rects[i];
     struct {
         int x, y, button;
-    } cases[] = {{kW - 37, 10, 3}, {kW + 1, 10, 3},  {kW + 2, 10, 0},  {kW - 38, 10, 0}, {kW - 67, 10, 1},
-                 {kW - 66, 10, 0}, {kW - 64, 10, 2}, {kW - 80, 1, 0},  {kW - 80, 2, 1},  {kW - 80, 19, 0},
-                 {blockX - 1, 10, 0}};
+    } cases[] = {{kW - 37, 10, 3}, {kW + 1, 10, 3},  {kW + 2, 10, 0},    {kW - 38, 10, 0},
+                 {kW - 67, 10, 1}, {kW - 66, 10, 0}, {kW - 64, 10, 2},   {kW - 80, 1, 0},
+                 {kW - 80, 2, 1},  {kW - 80, 19, 0}, {blockX - 1, 10, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(hitTestCaptionButtons(b, blockX, 0, kButtonBlockHeight, c.x, c.y), c.button) << c.x << "," << c.y;
 
@@ -111,11 +111,11 @@ TEST(BorderZones, TheFirstMatchingZoneOfTheTableWins) {
     struct {
         int x, y;
         Zone zone;
-    } cases[] = {{2, 2, Zone::TopLeft},     {2, 50, Zone::Left},       {3, 10, Zone::TopLeft},
-                 {4, 50, Zone::None},       {297, 50, Zone::Right},    {296, 50, Zone::None},
-                 {150, 3, Zone::Top},       {150, 197, Zone::Bottom},  {290, 5, Zone::TopRight},
-                 {5, 195, Zone::BottomLeft}, {295, 195, Zone::BottomRight}, {2, 189, Zone::Left},
-                 {2, 190, Zone::BottomLeft}, {289, 2, Zone::Top}};
+    } cases[] = {
+        {2, 2, Zone::TopLeft},      {2, 50, Zone::Left},        {3, 10, Zone::TopLeft},        {4, 50, Zone::None},
+        {297, 50, Zone::Right},     {296, 50, Zone::None},      {150, 3, Zone::Top},           {150, 197, Zone::Bottom},
+        {290, 5, Zone::TopRight},   {5, 195, Zone::BottomLeft}, {295, 195, Zone::BottomRight}, {2, 189, Zone::Left},
+        {2, 190, Zone::BottomLeft}, {289, 2, Zone::Top}};
     for (const auto& c : cases) EXPECT_EQ(cursorZone(c.x, c.y, 300, 200), c.zone) << c.x << "," << c.y;
     EXPECT_EQ(zoneCommand(Zone::Left), 0xF001u);
     EXPECT_EQ(zoneCommand(Zone::Bottom), 0xF006u);

@@ -88,8 +88,8 @@ protected:
         for (HWND w : windows) DestroyWindow(w);
     }
     HWND newWindow(HWND parent = nullptr) {
-        HWND w = CreateWindowExA(0, "STATIC", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent, nullptr,
-                                 nullptr, nullptr);
+        HWND w = CreateWindowExA(0, "STATIC", "", parent ? WS_CHILD : WS_POPUP, 0, 0, 10, 10, parent, nullptr, nullptr,
+                                 nullptr);
         windows.push_back(w);
         return w;
     }

@@ -44,7 +44,8 @@ bool Program::start(const std::string& commandLine, HANDLE job) {
     // In a job, the program starts only once it belongs to it, so that every
     // process it starts belongs to the job as well.
     const DWORD flags = job ? CREATE_SUSPENDED : 0;
-    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &info_))
+    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si,
+                        &info_))
         return false;
     if (job) {
         AssignProcessToJobObject(job, info_.hProcess);
@@ -68,9 +69,7 @@ HWND Program::waitForWindow(const char* cls, DWORD timeoutMs) const {
     return found;
 }
 
-bool Program::running() const {
-    return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT;
-}
+bool Program::running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool Program::waitForExit(DWORD timeoutMs) const {
     return waitUntil([&] { return !running(); }, timeoutMs);

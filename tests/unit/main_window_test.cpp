@@ -53,9 +53,11 @@ TEST_F(MainWindowTest, ControlFontsHaveTheirFaceAndCharacterHeight) {
         const char* face;
         int height;
     } cases[] = {
-        {ctl::转换框, "宋体", 12},        {ctl::标题文本, "宋体", 16},    {ctl::激活网页酷狗, "宋体", 15},
-        {ctl::IP地址标签, "方正卡通简体", 16}, {ctl::北京时间, "方正卡通简体", 14}, {ctl::总在最前选择框, "宋体", 13},
-        {ctl::启用提示, "宋体", 20},      {ctl::编辑器文字颜色, "宋体", 15}, {ctl::公告框, "宋体", 12},
+        {ctl::转换框, "宋体", 12},           {ctl::标题文本, "宋体", 16},
+        {ctl::激活网页酷狗, "宋体", 15},     {ctl::IP地址标签, "方正卡通简体", 16},
+        {ctl::北京时间, "方正卡通简体", 14}, {ctl::总在最前选择框, "宋体", 13},
+        {ctl::启用提示, "宋体", 20},         {ctl::编辑器文字颜色, "宋体", 15},
+        {ctl::公告框, "宋体", 12},
     };
     for (const Case& c : cases) {
         auto font = reinterpret_cast<HFONT>(SendMessageA(item(c.id), WM_GETFONT, 0, 0));

@@ -2,6 +2,8 @@
 // in its place, see trim_probe.cpp), and the real tool the program carries.
 #include <gtest/gtest.h>
 
+#include <span>
+
 #include <windows.h>
 
 #include <fstream>
@@ -139,10 +141,9 @@ TEST(EmptyTool, BothProgramsCarryTheBuiltTool) {
     for (const char* program : {"LumoBox.exe", "LumoBoxLoopback.exe"}) {
         HMODULE module = LoadLibraryExA(besideThisProgram(program).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module, nullptr) << program;
-        HRSRC info = FindResourceA(module, kTrimToolResource, MAKEINTRESOURCEA(10));
-        ASSERT_NE(info, nullptr) << program;
-        const char* data = static_cast<const char*>(LockResource(LoadResource(module, info)));
-        EXPECT_EQ(std::string(data, SizeofResource(module, info)), built) << program;
+        const std::span<const BYTE> carried = win::carriedBytes(kTrimToolResource, module);
+        ASSERT_FALSE(carried.empty()) << program;
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(carried.data()), carried.size()), built) << program;
         FreeLibrary(module);
     }
 }

@@ -28,9 +28,9 @@ TEST(SplitHttpAddress, ServerPortAndPathAsWritten) {
         ASSERT_TRUE(got) << c.address;
         EXPECT_EQ(*got, c.expected) << c.address;
     }
-    for (const char* address : {"", "example.com/a", "ftp://example.com/", "http:/example.com", "http://",
-                                "http:///path", "http://h:/", "http://h:0/", "http://h:65536/", "http://h:8a/",
-                                "http://user@h/", "http://[::1/", "http://[::1]x/"})
+    for (const char* address :
+         {"", "example.com/a", "ftp://example.com/", "http:/example.com", "http://", "http:///path", "http://h:/",
+          "http://h:0/", "http://h:65536/", "http://h:8a/", "http://user@h/", "http://[::1/", "http://[::1]x/"})
         EXPECT_FALSE(splitHttpAddress(address)) << address;
 }
 

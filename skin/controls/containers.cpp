@@ -1,0 +1,7 @@
+#include "skin/controls/containers.h"
+
+namespace skin {
+
+void markContainerForRedraw(HWND /*control*/) {}
+
+}  // namespace skin
