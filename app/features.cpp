@@ -47,9 +47,7 @@ LRESULT CALLBACK releaseWatchProc(HWND button, UINT msg, WPARAM wp, LPARAM lp, U
                          reinterpret_cast<LPARAM>(button));
         return result;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(button, releaseWatchProc, 0);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(button, releaseWatchProc, 0); break;
     }
     return DefSubclassProc(button, msg, wp, lp);
 }

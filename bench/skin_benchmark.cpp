@@ -140,7 +140,8 @@ int main() {
     {
         gfx::Bitmap large = gfx::Bitmap::create(1920, 1080, gfx::PixelFormat24bppRGB);
         gfx::Graphics g = gfx::Graphics::fromImage(large);
-        g.fillRectangle(gfx::LinearGradientBrush::create({0, 0}, {1920, 1080}, 0xFF2060A0, 0xFFE0C070), 0, 0, 1920, 1080);
+        g.fillRectangle(gfx::LinearGradientBrush::create({0, 0}, {1920, 1080}, 0xFF2060A0, 0xFFE0C070), 0, 0, 1920,
+                        1080);
         g.dispose();
         large.saveToFile(picture, gfx::format::Png);
     }

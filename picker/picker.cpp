@@ -162,9 +162,7 @@ LRESULT CALLBACK previewLabelProc(HWND label, UINT msg, WPARAM wp, LPARAM lp, UI
         // The box paints itself empty, and the next file is drawn afresh.
         session->drawnPath.clear();
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(label, previewLabelProc, kSubclassId);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(label, previewLabelProc, kSubclassId); break;
     }
     return DefSubclassProc(label, msg, wp, lp);
 }
@@ -195,9 +193,7 @@ LRESULT CALLBACK dialogProc(HWND dialog, UINT msg, WPARAM wp, LPARAM lp, UINT_PT
         // among them, nor hear of a destruction that is not its own.
         endSession();
         break;
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(dialog, dialogProc, kSubclassId);
-        break;
+    case WM_NCDESTROY: RemoveWindowSubclass(dialog, dialogProc, kSubclassId); break;
     }
     return DefSubclassProc(dialog, msg, wp, lp);
 }
@@ -260,7 +256,7 @@ UINT_PTR CALLBACK pickerHookProc(HWND hook, UINT msg, WPARAM, LPARAM lp) {
     case WM_NOTIFY:
         if (reinterpret_cast<const NMHDR*>(lp)->code == CDN_SELCHANGE) selectionChanged(GetParent(hook));
         break;
-    case WM_DESTROY:    endSession(); break;
+    case WM_DESTROY: endSession(); break;
     }
     return 0;
 }
@@ -288,17 +284,16 @@ HWND createPanel() {
         wc.lpszClassName = kPanelClass;
         if (!RegisterClassExA(&wc)) return nullptr;
     }
-    HWND panel = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, kPanelClass, kPanelTitle,
-                                 WS_POPUP | WS_CLIPCHILDREN, 0, 0, kPanelWidth, kPanelHeight, nullptr, nullptr, module,
-                                 nullptr);
+    HWND panel =
+        CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT, kPanelClass, kPanelTitle, WS_POPUP | WS_CLIPCHILDREN, 0,
+                        0, kPanelWidth, kPanelHeight, nullptr, nullptr, module, nullptr);
     if (!panel) return nullptr;
     for (const PanelControl& c : kPanelControls)
         CreateWindowExA(0, c.cls, c.caption, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | c.style, c.x, c.y, c.w, c.h,
                         panel, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), module, nullptr);
     CheckDlgButton(panel, panel::选择框_预览, BST_CHECKED);
     // The group box lies behind the preview box it frames.
-    SetWindowPos(GetDlgItem(panel, panel::分组框1), HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(GetDlgItem(panel, panel::分组框1), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return panel;
 }
 

@@ -33,8 +33,7 @@ std::optional<gfx::Bytes> rasterisedMetafile(const gfx::Bytes& bytes) {
     gfx::Bitmap canvas = gfx::Bitmap::create(w, h, gfx::PixelFormat24bppRGB);
     {
         gfx::Graphics g = gfx::Graphics::fromImage(canvas);
-        if (!g || !g.clear(0xFFFFFFFF) ||
-            !g.drawImage(picture, 0, 0, static_cast<float>(w), static_cast<float>(h)))
+        if (!g || !g.clear(0xFFFFFFFF) || !g.drawImage(picture, 0, 0, static_cast<float>(w), static_cast<float>(h)))
             return std::nullopt;
     }
     gfx::Bytes png = canvas.saveToBytes(gfx::format::Png);

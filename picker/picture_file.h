@@ -23,10 +23,10 @@ std::optional<gfx::Bytes> readFileBytes(const std::string& path, std::uint64_t m
 // What is known of a picture file before GDI+ sees it.  Only a file that may
 // be decoded is read whole; of any other only the head is read.
 struct PictureFile {
-    std::optional<std::uint64_t> size;         // for the panel; empty when unreadable
+    std::optional<std::uint64_t> size;  // for the panel; empty when unreadable
     std::optional<DeclaredPicture> declared;
     Verdict verdict = Verdict::NotAPicture;
-    gfx::Bytes bytes;                           // the whole file when the verdict is Decode
+    gfx::Bytes bytes;  // the whole file when the verdict is Decode
 };
 PictureFile inspectPictureFile(const std::string& path);
 

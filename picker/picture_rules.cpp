@@ -174,14 +174,14 @@ Size iconSize(const ByteReader& b) {
 
 const char* formatName(PictureFormat format) {
     switch (format) {
-    case PictureFormat::Bmp:     return "BMP";
-    case PictureFormat::Jpeg:    return "JPEG";
-    case PictureFormat::Gif:     return "GIF";
-    case PictureFormat::Emf:     return "EMF";
-    case PictureFormat::Wmf:     return "WMF";
-    case PictureFormat::Tiff:    return "TIFF";
-    case PictureFormat::Png:     return "PNG";
-    case PictureFormat::Icon:    return "ICO";
+    case PictureFormat::Bmp: return "BMP";
+    case PictureFormat::Jpeg: return "JPEG";
+    case PictureFormat::Gif: return "GIF";
+    case PictureFormat::Emf: return "EMF";
+    case PictureFormat::Wmf: return "WMF";
+    case PictureFormat::Tiff: return "TIFF";
+    case PictureFormat::Png: return "PNG";
+    case PictureFormat::Icon: return "ICO";
     case PictureFormat::Unknown: break;
     }
     return "未知";

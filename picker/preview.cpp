@@ -43,10 +43,8 @@ PreviewFacts drawPictureFile(gfx::Graphics& g, const std::string& path, float bo
     }
 
     const PreviewPlacement place = placePreview(boxWidth, boxHeight, source.width, source.height);
-    if (place.stretched)
-        g.drawImage(image, gfx::RectF{0, 0, boxWidth, boxHeight}, source, gfx::Unit::Pixel);
-    else
-        g.drawImage(image, place.x, place.y);
+    if (place.stretched) g.drawImage(image, gfx::RectF{0, 0, boxWidth, boxHeight}, source, gfx::Unit::Pixel);
+    else g.drawImage(image, place.x, place.y);
     return describe(file, format, source.width, source.height);
 }
 

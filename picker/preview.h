@@ -8,9 +8,9 @@
 namespace picker {
 
 struct PreviewFacts {
-    std::string size;    // "1.1 MB"; empty when the size cannot be read
-    std::string type;    // "PNG 图片"
-    std::string width;   // "100 像素"
+    std::string size;   // "1.1 MB"; empty when the size cannot be read
+    std::string type;   // "PNG 图片"
+    std::string width;  // "100 像素"
     std::string height;
 };
 

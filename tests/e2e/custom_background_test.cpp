@@ -51,7 +51,8 @@ protected:
 
     int openDialogs() const {
         int n = 0;
-        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+        for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+             w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
             if (owner == program.id() && FindWindowExA(w, nullptr, "SHELLDLL_DefView", nullptr)) ++n;
@@ -84,7 +85,6 @@ protected:
         ASSERT_GE(index, 0) << name;
         const RECT r = filedialog::itemRect(program.handle(), list(d), index);
         remote::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-
     }
     // Waits for the text, and says what was there instead.
     ::testing::AssertionResult panelShows(HWND d, int id, const std::string& text) const {
@@ -93,11 +93,13 @@ protected:
         return ::testing::AssertionFailure() << "the panel shows \"" << filedialog::panelText(d, id) << "\"";
     }
     bool valuesEmpty(HWND d) const {
-        return remote::waitUntil([&] {
-            for (int id : {panel::标签_文件大小, panel::标签_文件类型, panel::标签_图片宽度, panel::标签_图片高度})
-                if (!filedialog::panelText(d, id).empty()) return false;
-            return true;
-        }, 5000);
+        return remote::waitUntil(
+            [&] {
+                for (int id : {panel::标签_文件大小, panel::标签_文件类型, panel::标签_图片宽度, panel::标签_图片高度})
+                    if (!filedialog::panelText(d, id).empty()) return false;
+                return true;
+            },
+            5000);
     }
     RECT previewBox(HWND d) const {
         RECT r;
@@ -106,9 +108,8 @@ protected:
     }
     bool previewShows(HWND d, int x, int y, COLORREF colour) const {
         const RECT r = previewBox(d);
-        return remote::waitUntil([&] {
-            return screen::distance(screen::Shot(r).at(r.left + x, r.top + y), colour) <= 12;
-        }, 5000);
+        return remote::waitUntil(
+            [&] { return screen::distance(screen::Shot(r).at(r.left + x, r.top + y), colour) <= 12; }, 5000);
     }
     // Presses a button of the dialog and waits until the picker is gone and
     // the program has painted what followed.  A complaint of the dialog on
@@ -116,16 +117,16 @@ protected:
     void close(HWND d, int button) {
         remote::clickWindow(GetDlgItem(d, button));
         HWND box = nullptr;
-        ASSERT_TRUE(remote::waitUntil([&] {
-            return !IsWindow(d) || (box = filedialog::findMessageBox(program.id())) != nullptr;
-        }));
+        ASSERT_TRUE(remote::waitUntil(
+            [&] { return !IsWindow(d) || (box = filedialog::findMessageBox(program.id())) != nullptr; }));
         if (box) {
             toolbox::pressKey(VK_RETURN);
             ASSERT_TRUE(remote::waitUntil([&] { return !IsWindow(box); }));
             remote::clickWindow(GetDlgItem(d, IDCANCEL));
             ASSERT_TRUE(remote::waitUntil([&] { return !IsWindow(d); }));
         }
-        ASSERT_TRUE(remote::waitUntil([&] { return FindWindowExA(nullptr, nullptr, picker::kPanelClass, nullptr) == nullptr; }));
+        ASSERT_TRUE(remote::waitUntil(
+            [&] { return FindWindowExA(nullptr, nullptr, picker::kPanelClass, nullptr) == nullptr; }));
         settle();
     }
 
@@ -159,19 +160,23 @@ TEST_F(CustomBackground, ThePanelShowsTheSelectedPictureAndEmptiesForAFolderOrWi
     SetWindowTextA(filedialog::fileNameBox(d), "");
     select(d, "sub");
     EXPECT_TRUE(valuesEmpty(d));
-    EXPECT_TRUE(remote::waitUntil([&] {
-        return screen::distance(screen::Shot(previewBox(d)).at(previewBox(d).left + 75, previewBox(d).top + 100),
-                                kBlue) > 60;
-    }, 5000));
+    EXPECT_TRUE(remote::waitUntil(
+        [&] {
+            return screen::distance(screen::Shot(previewBox(d)).at(previewBox(d).left + 75, previewBox(d).top + 100),
+                                    kBlue) > 60;
+        },
+        5000));
 
     select(d, "small.png");
     ASSERT_TRUE(panelShows(d, panel::标签_图片宽度, "100 像素"));
     remote::clickWindow(GetDlgItem(filedialog::panel(d), panel::选择框_预览));
     EXPECT_TRUE(valuesEmpty(d));
-    EXPECT_TRUE(remote::waitUntil([&] {
-        return screen::distance(screen::Shot(previewBox(d)).at(previewBox(d).left + 75, previewBox(d).top + 100),
-                                kRed) > 60;
-    }, 5000));
+    EXPECT_TRUE(remote::waitUntil(
+        [&] {
+            return screen::distance(screen::Shot(previewBox(d)).at(previewBox(d).left + 75, previewBox(d).top + 100),
+                                    kRed) > 60;
+        },
+        5000));
     remote::clickWindow(GetDlgItem(filedialog::panel(d), panel::选择框_预览));
     EXPECT_TRUE(panelShows(d, panel::标签_图片宽度, "100 像素"));
     EXPECT_TRUE(previewShows(d, 75, 100, kRed));
@@ -247,8 +252,8 @@ TEST_F(CustomBackground, EveryKindOfFileIsPreviewedAndEitherAppliesOrLeavesTheSk
     cases.push_back({"金色图片.png", flat(50, 50, RGB(90, 90, 200), gfx::format::Png), RGB(90, 90, 200), "PNG 图片"});
     cases.push_back({fits, flat(20, 20, RGB(200, 200, 60), gfx::format::Png), RGB(200, 200, 60), "PNG 图片"});
     cases.push_back({tooLong, flat(20, 20, RGB(1, 2, 3), gfx::format::Png), std::nullopt});
-    cases.push_back({"deleted.png", flat(20, 20, RGB(1, 2, 3), gfx::format::Png), std::nullopt, "PNG 图片", "20 像素",
-                     true});
+    cases.push_back(
+        {"deleted.png", flat(20, 20, RGB(1, 2, 3), gfx::format::Png), std::nullopt, "PNG 图片", "20 像素", true});
     for (const Case& c : cases) folder.add(c.name, c.bytes);
     ASSERT_EQ(folder.file(fits).size(), 255u);
 
@@ -257,7 +262,8 @@ TEST_F(CustomBackground, EveryKindOfFileIsPreviewedAndEitherAppliesOrLeavesTheSk
         SCOPED_TRACE(c.name.substr(0, 40));
         const size_t slash = c.name.rfind('\\');
         const std::string name = slash == std::string::npos ? c.name : c.name.substr(slash + 1);
-        HWND d = slash == std::string::npos ? openPicker({}, name) : openPicker(folder.file(c.name.substr(0, slash + 1)), name);
+        HWND d = slash == std::string::npos ? openPicker({}, name)
+                                            : openPicker(folder.file(c.name.substr(0, slash + 1)), name);
         ASSERT_NE(d, nullptr);
         select(d, name);
         if (c.name == tooLong) {

@@ -150,8 +150,8 @@ TEST_F(Features, AlwaysOnTopTogglesTheTopmostBandWithoutMovingTheWindow) {
 }
 
 TEST_F(Features, AlwaysOnTopDoesNotActivateTheWindow) {
-    HWND other = CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
-                                 nullptr, nullptr);
+    HWND other =
+        CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     ASSERT_TRUE(remote::waitUntil([&] { return GetForegroundWindow() == other; }, 5000));
     // The check box's own state and its notification, without a click that

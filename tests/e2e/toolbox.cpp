@@ -58,7 +58,8 @@ void OnScreen::settle() const {
 void OnScreen::clickControl(int id) const { remote::clickWindow(item(id)); }
 
 HWND OnScreen::openMenu() const {
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32768", nullptr); w; w = FindWindowExA(nullptr, w, "#32768", nullptr)) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32768", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32768", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
         if (owner == program.id() && IsWindowVisible(w)) return w;

@@ -102,29 +102,31 @@ TEST_F(PickerDialog, IsWidenedByThePanelCentredAndThePanelSitsBesideOk) {
     plain.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_HIDEREADONLY;
     int plainWidth = 0;
     {
-        Script script({opened(false), check([&] { plainWidth = win::width(win::windowRect(dialog)); }), press(IDCANCEL)});
+        Script script(
+            {opened(false), check([&] { plainWidth = win::width(win::windowRect(dialog)); }), press(IDCANCEL)});
         GetOpenFileNameA(&plain);
         ASSERT_TRUE(script.finished());
     }
     ASSERT_GT(plainWidth, 0);
 
     Script script({opened(), check([&] {
-        const RECT d = win::windowRect(dialog);
-        EXPECT_EQ(win::width(d), plainWidth + kPanelWidth);
-        EXPECT_LE(std::abs(d.left - (GetSystemMetrics(SM_CXSCREEN) - win::width(d)) / 2), 1);
-        HWND panel = filedialog::panel(dialog);
-        ASSERT_NE(panel, nullptr);
-        EXPECT_EQ(GetParent(panel), dialog);
-        const RECT p = win::rectInParent(panel);
-        const RECT ok = win::rectInParent(GetDlgItem(dialog, IDOK));
-        const RECT look = win::rectInParent(GetDlgItem(dialog, 1137));
-        EXPECT_EQ(p.left, ok.right + 5);
-        EXPECT_EQ(p.top, look.top);
-        EXPECT_EQ(win::width(p), kPanelWidth);
-        EXPECT_EQ(win::height(p), kPanelHeight);
-        // Inside the dialog's client area.
-        EXPECT_LE(p.right, win::clientRect(dialog).right);
-    }), press(IDCANCEL)});
+                       const RECT d = win::windowRect(dialog);
+                       EXPECT_EQ(win::width(d), plainWidth + kPanelWidth);
+                       EXPECT_LE(std::abs(d.left - (GetSystemMetrics(SM_CXSCREEN) - win::width(d)) / 2), 1);
+                       HWND panel = filedialog::panel(dialog);
+                       ASSERT_NE(panel, nullptr);
+                       EXPECT_EQ(GetParent(panel), dialog);
+                       const RECT p = win::rectInParent(panel);
+                       const RECT ok = win::rectInParent(GetDlgItem(dialog, IDOK));
+                       const RECT look = win::rectInParent(GetDlgItem(dialog, 1137));
+                       EXPECT_EQ(p.left, ok.right + 5);
+                       EXPECT_EQ(p.top, look.top);
+                       EXPECT_EQ(win::width(p), kPanelWidth);
+                       EXPECT_EQ(win::height(p), kPanelHeight);
+                       // Inside the dialog's client area.
+                       EXPECT_LE(p.right, win::clientRect(dialog).right);
+                   }),
+                   press(IDCANCEL)});
     EXPECT_EQ(pickImageFile(nullptr), "");
     EXPECT_TRUE(script.finished());
 }
@@ -165,9 +167,10 @@ TEST_F(PickerDialog, OneDialogAtATime) {
     std::string nested = "not called";
     bool openDuring = false;
     Script script({opened(), check([&] {
-        openDuring = isPickerOpen();
-        nested = pickImageFile(nullptr);
-    }), press(IDCANCEL)});
+                       openDuring = isPickerOpen();
+                       nested = pickImageFile(nullptr);
+                   }),
+                   press(IDCANCEL)});
     pickImageFile(nullptr);
     ASSERT_TRUE(script.finished());
     EXPECT_TRUE(openDuring);
@@ -202,10 +205,9 @@ TEST_F(PickerDialog, APathTooLongForTheBufferSelectsNothingAndReturnsNothing) {
     {
         // The first file's values are shown, then the long one empties them.
         Script script({opened(), select("small.png"), shows(panel::标签_图片宽度, "100 像素"), select(tooLong),
-                       shows(panel::标签_图片宽度, ""), check([&] {
-                           EXPECT_EQ(filedialog::panelText(dialog, panel::标签_文件大小), "");
-                       }),
-                       press(IDOK), [&] {
+                       shows(panel::标签_图片宽度, ""),
+                       check([&] { EXPECT_EQ(filedialog::panelText(dialog, panel::标签_文件大小), ""); }), press(IDOK),
+                       [&] {
                            // The dialog ends the call at once; should it complain instead, the
                            // complaint is dismissed and the dialog cancelled.
                            if (HWND box = filedialog::findMessageBox(GetCurrentProcessId()))

@@ -16,14 +16,9 @@ TEST(PictureRules, SizeTextSwitchesToMegabytesAboveOneAndKeepsOneDecimal) {
         std::uint64_t bytes;
         const char* text;
     } cases[] = {
-        {0, "0 KB"},
-        {300, "0.3 KB"},
-        {1536, "1.5 KB"},
-        {2048, "2 KB"},
-        {1048576, "1024 KB"},  // exactly 1 MB is still shown in kilobytes
-        {1100000, "1 MB"},
-        {1200000, "1.1 MB"},
-        {5ull * 1024 * 1024 * 1024, "5120 MB"},  // beyond 32 bits
+        {0, "0 KB"},       {300, "0.3 KB"},      {1536, "1.5 KB"},
+        {2048, "2 KB"},    {1048576, "1024 KB"},  // exactly 1 MB is still shown in kilobytes
+        {1100000, "1 MB"}, {1200000, "1.1 MB"},  {5ull * 1024 * 1024 * 1024, "5120 MB"},  // beyond 32 bits
     };
     for (const Case& c : cases) EXPECT_EQ(sizeText(c.bytes), c.text) << c.bytes;
 }
@@ -41,12 +36,17 @@ TEST(PictureRules, EveryGdiplusFormatHasItsNameAndOthersAreUnknown) {
         const char* guid;
         const char* name;
     } cases[] = {
-        {gfx::format::Bmp, "BMP"}, {gfx::format::Jpeg, "JPEG"}, {gfx::format::Gif, "GIF"},
-        {gfx::format::Emf, "EMF"}, {gfx::format::Wmf, "WMF"},   {gfx::format::Tiff, "TIFF"},
-        {gfx::format::Png, "PNG"}, {gfx::format::Icon, "ICO"},
-        {"{b96b3caf-0728-11d3-9d7b-0000f81ef32e}", "PNG"},           // case does not matter
-        {"{B96B3CAA-0728-11D3-9D7B-0000F81EF32E}", "未知"},           // a bitmap made in memory
-        {"{B96B3CB2-0728-11D3-9D7B-0000F81EF32E}", "未知"},           // EXIF
+        {gfx::format::Bmp, "BMP"},
+        {gfx::format::Jpeg, "JPEG"},
+        {gfx::format::Gif, "GIF"},
+        {gfx::format::Emf, "EMF"},
+        {gfx::format::Wmf, "WMF"},
+        {gfx::format::Tiff, "TIFF"},
+        {gfx::format::Png, "PNG"},
+        {gfx::format::Icon, "ICO"},
+        {"{b96b3caf-0728-11d3-9d7b-0000f81ef32e}", "PNG"},   // case does not matter
+        {"{B96B3CAA-0728-11D3-9D7B-0000F81EF32E}", "未知"},  // a bitmap made in memory
+        {"{B96B3CB2-0728-11D3-9D7B-0000F81EF32E}", "未知"},  // EXIF
         {"", "未知"},
     };
     for (const Case& c : cases) EXPECT_STREQ(formatName(formatOfRawFormat(c.guid)), c.name) << c.guid;

@@ -24,7 +24,9 @@ protected:
         gfx::Graphics g = gfx::Graphics::fromHdc(box.dc());
         return drawPictureFile(g, path, 150, 200);
     }
-    int countOf(gfx::ARGB colour, const RECT& r) const { return box.count(colour, r.left, r.top, r.right, r.bottom, 8); }
+    int countOf(gfx::ARGB colour, const RECT& r) const {
+        return box.count(colour, r.left, r.top, r.right, r.bottom, 8);
+    }
     static int area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
 
     pictures::Folder folder{"lumo_preview"};

@@ -13,7 +13,8 @@ constexpr int kFileNameBox = 1148;  // cmb13
 
 template <typename Match>
 HWND findDialogOf(DWORD processId, Match match) {
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w; w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", nullptr); w;
+         w = FindWindowExA(nullptr, w, "#32770", nullptr)) {
         DWORD owner = 0;
         GetWindowThreadProcessId(w, &owner);
         if (owner == processId && IsWindowVisible(w) && match(w)) return w;
@@ -24,11 +25,13 @@ HWND findDialogOf(DWORD processId, Match match) {
 }  // namespace
 
 HWND find(DWORD processId) {
-    return findDialogOf(processId, [](HWND w) { return FindWindowExA(w, nullptr, "SHELLDLL_DefView", nullptr) != nullptr; });
+    return findDialogOf(processId,
+                        [](HWND w) { return FindWindowExA(w, nullptr, "SHELLDLL_DefView", nullptr) != nullptr; });
 }
 
 HWND findMessageBox(DWORD processId) {
-    return findDialogOf(processId, [](HWND w) { return FindWindowExA(w, nullptr, "SHELLDLL_DefView", nullptr) == nullptr; });
+    return findDialogOf(processId,
+                        [](HWND w) { return FindWindowExA(w, nullptr, "SHELLDLL_DefView", nullptr) == nullptr; });
 }
 
 HWND fileList(HWND dialog) {
@@ -55,8 +58,8 @@ int findItem(HANDLE process, HWND list, const std::string& text) {
     find.psz = static_cast<const char*>(buffer.address()) + sizeof find;
     buffer.write(&find, sizeof find);
     buffer.write(text.c_str(), text.size() + 1, sizeof find);
-    return static_cast<int>(SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(buffer.address())));
+    return static_cast<int>(
+        SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(buffer.address())));
 }
 
 RECT itemRect(HANDLE process, HWND list, int index) {

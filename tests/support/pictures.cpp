@@ -231,8 +231,8 @@ Bytes plainMetafile(int width, int height, COLORREF colour) {
 }
 
 Bytes placeableMetafile(int width, int height, COLORREF colour) {
-    const std::uint16_t header[10] = {0xCDD7, 0x9AC6, 0, 0, 0, static_cast<std::uint16_t>(width),
-                                      static_cast<std::uint16_t>(height), 96, 0, 0};
+    const std::uint16_t header[10] = {
+        0xCDD7, 0x9AC6, 0, 0, 0, static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), 96, 0, 0};
     std::uint16_t sum = 0;
     for (std::uint16_t word : header) sum ^= word;
     Bytes b;
@@ -247,8 +247,9 @@ bool write(const std::string& path, const Bytes& bytes) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const bool ok = bytes.empty() || (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                                nullptr) && written == bytes.size());
+    const bool ok =
+        bytes.empty() ||
+        (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size());
     CloseHandle(file);
     return ok;
 }
