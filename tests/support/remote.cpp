@@ -5,15 +5,17 @@
 
 namespace remote {
 
-std::string programPath() {
+std::string siblingPath(const char* fileName) {
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s(path, n);
     s.resize(s.find_last_of("\\/") + 1);
-    // The copy whose servers are on the loopback interface: a test never
-    // reaches the public servers the product talks to.
-    return s + "LumoBoxLoopback.exe";
+    return s + fileName;
 }
+
+// The copy whose servers are on the loopback interface: a test never reaches
+// the public servers the product talks to.
+std::string programPath() { return siblingPath("LumoBoxLoopback.exe"); }
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     DWORD start = GetTickCount();
@@ -24,6 +26,47 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
         Sleep(20);
     }
+}
+
+namespace {
+
+bool hasUpdateRegion(HWND w) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    bool pending = GetUpdateRgn(w, region, FALSE) > NULLREGION;
+    DeleteObject(region);
+    return pending;
+}
+
+BOOL CALLBACK findPendingChild(HWND child, LPARAM lp) {
+    if (!hasUpdateRegion(child)) return TRUE;
+    *reinterpret_cast<bool*>(lp) = true;
+    return FALSE;
+}
+
+bool paintPending(HWND root) {
+    if (hasUpdateRegion(root)) return true;
+    bool pending = false;
+    EnumChildWindows(root, findPendingChild, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
+// The top-level window at a screen point; 0 over the bare desktop.
+HWND rootAt(POINT p) {
+    HWND root = GetAncestor(WindowFromPoint(p), GA_ROOT);
+    return root == GetDesktopWindow() ? nullptr : root;
+}
+
+}  // namespace
+
+bool waitUntilIdle(HWND window, DWORD timeoutMs) {
+    HWND root = GetAncestor(window, GA_ROOT);
+    if (!root || !IsWindow(root)) return true;
+    RECT client;
+    GetClientRect(root, &client);
+    const int x = client.right / 2, y = client.bottom / 2;
+    RECT pixel{x, y, x + 1, y + 1};
+    RedrawWindow(root, &pixel, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return waitUntil([&] { return !IsWindow(root) || !paintPending(root); }, timeoutMs);
 }
 
 Program::~Program() {
@@ -37,15 +80,15 @@ Program::~Program() {
     }
 }
 
-bool Program::start(const std::string& commandLine, HANDLE job) {
+bool Program::start(const std::string& program, HANDLE job, const std::string& arguments) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string line = "\"" + commandLine + "\"";
+    std::string line = "\"" + program + "\"";
+    if (!arguments.empty()) line += " " + arguments;
     // In a job, the program starts only once it belongs to it, so that every
     // process it starts belongs to the job as well.
     const DWORD flags = job ? CREATE_SUSPENDED : 0;
-    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si,
-                        &info_))
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &info_))
         return false;
     if (job) {
         AssignProcessToJobObject(job, info_.hProcess);
@@ -64,15 +107,31 @@ HWND Program::findWindow(const char* cls) const {
 }
 
 HWND Program::waitForWindow(const char* cls, DWORD timeoutMs) const {
+    const DWORD start = GetTickCount();
+    auto remaining = [&] {
+        DWORD spent = GetTickCount() - start;
+        return spent < timeoutMs ? timeoutMs - spent : 0;
+    };
     HWND found = nullptr;
-    waitUntil([&] { return (found = findWindow(cls)) != nullptr || !running(); }, timeoutMs);
-    return found;
+    if (!waitUntil([&] { return (found = findWindow(cls)) != nullptr || !running(); }, timeoutMs) || !found)
+        return nullptr;
+    // Shown is not yet ready: the program may still be painting or starting
+    // its message loop.
+    WaitForInputIdle(info_.hProcess, remaining());
+    if (!waitUntilIdle(found, remaining())) return nullptr;
+    return IsWindow(found) ? found : nullptr;
 }
 
 bool Program::running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool Program::waitForExit(DWORD timeoutMs) const {
     return waitUntil([&] { return !running(); }, timeoutMs);
+}
+
+DWORD Program::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess) GetExitCodeProcess(info_.hProcess, &code);
+    return code;
 }
 
 RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
@@ -154,11 +213,6 @@ RECT tabDisplayArea(HANDLE process, HWND tab) {
     return rc;
 }
 
-void moveMouse(int x, int y) {
-    SetCursorPos(x, y);
-    Sleep(50);
-}
-
 namespace {
 
 void sendLeftButton(DWORD flag) {
@@ -168,28 +222,57 @@ void sendLeftButton(DWORD flag) {
     SendInput(1, &in, sizeof in);
 }
 
+bool cursorAt(int x, int y) {
+    POINT p;
+    return GetCursorPos(&p) && p.x == x && p.y == y;
+}
+
+// Puts the pointer at a point and waits until the window it left and the
+// window it entered have handled the move.  A program that was busy may
+// still report older pointer positions of its own; the pointer is put back
+// until it stays.
+void settlePointer(int x, int y, HWND left) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (!cursorAt(x, y)) SetCursorPos(x, y);
+        if (left) waitUntilIdle(left);
+        waitUntilIdle(rootAt(POINT{x, y}));
+        if (cursorAt(x, y)) return;
+    }
+}
+
 }  // namespace
+
+void moveMouse(int x, int y) {
+    POINT from{};
+    GetCursorPos(&from);
+    settlePointer(x, y, rootAt(from));
+}
 
 void click(int x, int y) {
     moveMouse(x, y);
     sendLeftButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(50);
+    settlePointer(x, y, nullptr);
     sendLeftButton(MOUSEEVENTF_LEFTUP);
-    Sleep(100);
+    waitUntilIdle(rootAt(POINT{x, y}));
 }
 
 void drag(int fromX, int fromY, int toX, int toY) {
     moveMouse(fromX, fromY);
-    Sleep(50);
     sendLeftButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(150);
-    for (int i = 1; i <= 10; ++i) {
-        SetCursorPos(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10);
-        Sleep(30);
-    }
-    Sleep(100);
+    settlePointer(fromX, fromY, nullptr);
+    for (int i = 1; i <= 10; ++i)
+        settlePointer(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10, nullptr);
     sendLeftButton(MOUSEEVENTF_LEFTUP);
-    Sleep(200);
+    waitUntilIdle(rootAt(POINT{toX, toY}));
+}
+
+void pressKey(WORD key) {
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    waitUntilIdle(GetForegroundWindow());
 }
 
 void clickClientRect(HWND w, const RECT& r) {
