@@ -106,10 +106,16 @@ protected:
         GetWindowRect(GetDlgItem(filedialog::panel(d), panel::标签_图片), &r);
         return r;
     }
+    // Waits until the preview's pixel at (x, y) is near the colour, or has left it.
     bool previewShows(HWND d, int x, int y, COLORREF colour) const {
         const RECT r = previewBox(d);
         return remote::waitUntil(
             [&] { return screen::distance(screen::Shot(r).at(r.left + x, r.top + y), colour) <= 12; }, 5000);
+    }
+    bool previewLoses(HWND d, int x, int y, COLORREF colour) const {
+        const RECT r = previewBox(d);
+        return remote::waitUntil(
+            [&] { return screen::distance(screen::Shot(r).at(r.left + x, r.top + y), colour) > 60; }, 5000);
     }
     // Presses a button of the dialog and waits until the picker is gone and
     // the program has painted what followed.  Should the dialog not take the
@@ -166,23 +172,13 @@ TEST_F(CustomBackground, ThePanelShowsTheSelectedPictureAndEmptiesForAFolderOrWi
     SetWindowTextA(filedialog::fileNameBox(d), "");
     select(d, "sub");
     EXPECT_TRUE(valuesEmpty(d));
-    EXPECT_TRUE(remote::waitUntil(
-        [&] {
-            return screen::distance(screen::Shot(previewBox(d)).at(previewBox(d).left + 75, previewBox(d).top + 100),
-                                    kBlue) > 60;
-        },
-        5000));
+    EXPECT_TRUE(previewLoses(d, 75, 100, kBlue));
 
     select(d, "small.png");
     ASSERT_TRUE(panelShows(d, panel::标签_图片宽度, "100 像素"));
     remote::clickWindow(GetDlgItem(filedialog::panel(d), panel::选择框_预览));
     EXPECT_TRUE(valuesEmpty(d));
-    EXPECT_TRUE(remote::waitUntil(
-        [&] {
-            return screen::distance(screen::Shot(previewBox(d)).at(previewBox(d).left + 75, previewBox(d).top + 100),
-                                    kRed) > 60;
-        },
-        5000));
+    EXPECT_TRUE(previewLoses(d, 75, 100, kRed));
     remote::clickWindow(GetDlgItem(filedialog::panel(d), panel::选择框_预览));
     EXPECT_TRUE(panelShows(d, panel::标签_图片宽度, "100 像素"));
     EXPECT_TRUE(previewShows(d, 75, 100, kRed));
