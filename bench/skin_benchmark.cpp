@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/features.h"
+#include "app/layout.h"
 #include "app/main_window.h"
 #include "app/skin_setup.h"
 #include "skin/window/caption_buttons.h"
@@ -19,6 +21,9 @@
 #include "skin/window/settings.h"
 #include "skin/window/window_proc.h"
 #include "skin/window/window_record.h"
+#include "gfx/brushes.h"
+#include "gfx/graphics.h"
+#include "gfx/image.h"
 #include "win/props.h"
 #include "win/resources.h"
 
@@ -116,11 +121,40 @@ int main() {
                                SendMessageA(skinned, WM_MOUSEMOVE, 0, onButton);
                            });
 
+    // A skin change as the menu makes it, up to the recomposed window with
+    // every control repainted; then a custom picture of 1920 x 1080.
+    int choice = 0;
+    const auto repaintAfter = [&](const std::function<void()>& change) {
+        change();
+        RedrawWindow(skinned, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    double skinChange = medianMs([&] {
+        repaintAfter([&] {
+            const int item = (choice++ % 2) ? app::menu::海蓝格调 : app::menu::金色麦田;
+            SendMessageA(skinned, WM_COMMAND, MAKEWPARAM(item, 0), 0);
+        });
+    });
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string picture = std::string(folder) + "lumo_bench_1920x1080.png";
+    {
+        gfx::Bitmap large = gfx::Bitmap::create(1920, 1080, gfx::PixelFormat24bppRGB);
+        gfx::Graphics g = gfx::Graphics::fromImage(large);
+        g.fillRectangle(gfx::LinearGradientBrush::create({0, 0}, {1920, 1080}, 0xFF2060A0, 0xFFE0C070), 0, 0, 1920,
+                        1080);
+        g.dispose();
+        large.saveToFile(picture, gfx::format::Png);
+    }
+    double customPicture = medianMs([&] { repaintAfter([&] { app::applyCustomBackground(picture); }); });
+    DeleteFileA(picture.c_str());
+
     std::printf("  compose of the main window                       %8.2f ms\n", compose);
     std::printf("  full repaint of the skinned main window          %8.2f ms\n", repaint);
     std::printf("  one hover fade tick                              %8.2f ms\n", tick);
     std::printf("  one BitBlt of the window image                   %8.2f ms\n", blit);
     std::printf("  full repaint of the same window unskinned        %8.2f ms\n", plainRepaint);
+    std::printf("  skin change from the menu, window repainted      %8.2f ms\n", skinChange);
+    std::printf("  custom 1920 x 1080 picture applied and repainted %8.2f ms\n", customPicture);
 
     DestroyWindow(skinned);
     DestroyWindow(plain);
