@@ -5,6 +5,7 @@
 
 #include "app/app_icon.h"
 #include "app/controls.h"
+#include "app/features.h"
 #include "app/help_window.h"
 #include "app/layout.h"
 #include "app/lifetime.h"
@@ -68,6 +69,8 @@ void createControls(HWND hwnd, MainWindowState& state) {
 
     SetWindowTextA(GetDlgItem(hwnd, ctl::公告框), noticeText());
     watchSongNameKeys(GetDlgItem(hwnd, ctl::歌名框));
+    // Before the skin engine subclasses the buttons: this subclass stays beneath its procedure.
+    watchButtonRelease(GetDlgItem(hwnd, ctl::皮肤更换));
     setPicture(GetDlgItem(hwnd, ctl::头像), win::carriedBytes("AVATAR"));
 
     // The containers lie behind the controls they place; the player notice
@@ -91,6 +94,7 @@ LRESULT onControlColour(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void onCommand(HWND hwnd, WPARAM wp) {
+    if (runBoundHandler(hwnd, LOWORD(wp), HIWORD(wp))) return;
     if (HIWORD(wp) != BN_CLICKED) return;
     switch (LOWORD(wp)) {
     case ctl::背景音乐帮助: openHelpPicture(); break;

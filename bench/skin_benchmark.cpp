@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/features.h"
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/skin_setup.h"
@@ -22,6 +23,9 @@
 #include "skin/window/settings.h"
 #include "skin/window/window_proc.h"
 #include "skin/window/window_record.h"
+#include "gfx/brushes.h"
+#include "gfx/graphics.h"
+#include "gfx/image.h"
 #include "win/props.h"
 #include "win/resources.h"
 
@@ -166,6 +170,32 @@ int main() {
     DestroyWindow(controlsPlain);
     skin::setSkinOptions(1, 100);
     pump();
+    // A skin change as the menu makes it, up to the recomposed window with
+    // every control repainted; then a custom picture of 1920 x 1080.
+    int choice = 0;
+    const auto repaintAfter = [&](const std::function<void()>& change) {
+        change();
+        RedrawWindow(skinned, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    };
+    double skinChange = medianMs([&] {
+        repaintAfter([&] {
+            const int item = (choice++ % 2) ? app::menu::海蓝格调 : app::menu::金色麦田;
+            SendMessageA(skinned, WM_COMMAND, MAKEWPARAM(item, 0), 0);
+        });
+    });
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    const std::string picture = std::string(folder) + "lumo_bench_1920x1080.png";
+    {
+        gfx::Bitmap large = gfx::Bitmap::create(1920, 1080, gfx::PixelFormat24bppRGB);
+        gfx::Graphics g = gfx::Graphics::fromImage(large);
+        g.fillRectangle(gfx::LinearGradientBrush::create({0, 0}, {1920, 1080}, 0xFF2060A0, 0xFFE0C070), 0, 0, 1920,
+                        1080);
+        g.dispose();
+        large.saveToFile(picture, gfx::format::Png);
+    }
+    double customPicture = medianMs([&] { repaintAfter([&] { app::applyCustomBackground(picture); }); });
+    DeleteFileA(picture.c_str());
 
     std::printf("  compose of the main window                       %8.2f ms\n", compose);
     std::printf("  full repaint of the skinned main window          %8.2f ms\n", repaint);
@@ -176,6 +206,8 @@ int main() {
     std::printf("  one keystroke, control skin off                  %8.2f ms\n", plainEditor.keystroke);
     std::printf("  one scroll step of the editor with its cover     %8.2f ms\n", editor.scrollStep);
     std::printf("  one scroll step, control skin off                %8.2f ms\n", plainEditor.scrollStep);
+    std::printf("  skin change from the menu, window repainted      %8.2f ms\n", skinChange);
+    std::printf("  custom 1920 x 1080 picture applied and repainted %8.2f ms\n", customPicture);
 
     DestroyWindow(skinned);
     DestroyWindow(plain);

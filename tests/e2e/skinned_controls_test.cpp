@@ -128,6 +128,31 @@ protected:
         return {first, last};
     }
 
+    // Opens a drop-down list with a click, picks an item of its list with a
+    // click and waits until the list has closed on the choice.
+    void pickWithMouse(HWND combo, int index) const {
+        RECT r;
+        GetWindowRect(combo, &r);
+        remote::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5000));
+        HWND list = nullptr;
+        ASSERT_TRUE(remote::waitUntil([&] {
+            for (HWND w = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); w;
+                 w = FindWindowExA(nullptr, w, "ComboLBox", nullptr)) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                if (pid == program.id() && IsWindowVisible(w)) list = w;
+            }
+            return list != nullptr;
+        }));
+        RECT lr;
+        GetWindowRect(list, &lr);
+        const int itemHeight = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
+        remote::click((lr.left + lr.right) / 2, lr.top + 1 + itemHeight * index + itemHeight / 2);
+        EXPECT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETCURSEL, 0, 0) == index; }, 5000));
+        EXPECT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5000));
+    }
+
     remote::Program program;
     HWND main = nullptr;
 };
@@ -200,7 +225,8 @@ TEST_F(SkinnedControls, HoverAndFocusChangeAnEditsOutline) {
 }
 
 TEST_F(SkinnedControls, ComboBoxesShowTheSkinnedFaceAndStillOpenListAndSelect) {
-    for (int id : {ctl::透明度组合框, ctl::编辑器文字颜色}) {
+    // The transparency box comes last and goes back to "opaque" at the end.
+    for (int id : {ctl::编辑器文字颜色, ctl::透明度组合框}) {
         HWND combo = item(id);
         RECT r;
         GetWindowRect(combo, &r);
@@ -213,36 +239,15 @@ TEST_F(SkinnedControls, ComboBoxesShowTheSkinnedFaceAndStillOpenListAndSelect) {
         // Hot: the frame turns to the accent.
         remote::moveMouse(r.left + w / 3, r.top + h / 2);
         remote::moveMouse(r.left + w / 3 + 2, r.top + h / 2);
-        EXPECT_TRUE(remote::waitUntil(
-            [&] { return looksLike(windowPixel(combo, 0, h / 2), over(kAccent, 200, kVeiled)); }, 5000))
-            << id;
+        EXPECT_TRUE(shows([&] { return windowPixel(combo, 0, h / 2); }, over(kAccent, 200, kVeiled))) << id;
 
-        // Open it, pick the third item with the mouse.
-        remote::click(r.left + w / 2, r.top + h / 2);
-        ASSERT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5000)) << id;
-        HWND list = nullptr;
-        ASSERT_TRUE(remote::waitUntil([&] {
-            for (HWND w2 = FindWindowExA(nullptr, nullptr, "ComboLBox", nullptr); w2;
-                 w2 = FindWindowExA(nullptr, w2, "ComboLBox", nullptr)) {
-                DWORD pid = 0;
-                GetWindowThreadProcessId(w2, &pid);
-                if (pid == program.id() && IsWindowVisible(w2)) list = w2;
-            }
-            return list != nullptr;
-        }));
-        RECT lr;
-        GetWindowRect(list, &lr);
-        const int itemHeight = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0));
-        remote::click((lr.left + lr.right) / 2, lr.top + 1 + itemHeight * 2 + itemHeight / 2);
-        EXPECT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETCURSEL, 0, 0) == 2; }, 5000)) << id;
-        EXPECT_TRUE(remote::waitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }, 5000));
-        // The face shows the choice, still skinned.
+        // Opened and the third item picked with the mouse, the face shows
+        // the choice, still skinned.
+        pickWithMouse(combo, 2);
         EXPECT_EQ(remote::windowText(combo), remote::comboItems(combo)[2]) << id;
-        EXPECT_TRUE(remote::waitUntil([&] { return looksLike(windowPixel(combo, w / 2 + 20, 2), kVeiled); }, 5000))
-            << id;
+        EXPECT_TRUE(shows([&] { return windowPixel(combo, w / 2 + 20, 2); }, kVeiled)) << id;
     }
-    // The window stays opaque: back to the first transparency.
-    SendMessageA(item(ctl::透明度组合框), CB_SETCURSEL, 0, 0);
+    pickWithMouse(item(ctl::透明度组合框), 0);
 }
 
 TEST_F(SkinnedControls, TheEditorsCoverSitsOverItsBarAndScrollsIt) {

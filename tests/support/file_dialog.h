@@ -1,0 +1,32 @@
+#pragma once
+// The system's open-file dialog as a test finds and drives it, from the
+// dialog's own process or from another one.
+#include <windows.h>
+
+#include <string>
+
+namespace filedialog {
+
+// The visible open-file dialog of a process (a top-level dialog that holds a
+// file list); 0 when there is none.
+HWND find(DWORD processId);
+// The file list (the list view inside SHELLDLL_DefView), the edit field of
+// the file name box, and the picker's side panel inside the dialog.
+HWND fileList(HWND dialog);
+HWND fileNameBox(HWND dialog);
+HWND panel(HWND dialog);
+// The text of a control of the side panel.
+std::string panelText(HWND dialog, int id);
+
+// The list item with this text (the file name with its extension); -1 when
+// the list does not show it.  process: the dialog's process.
+int findItem(HANDLE process, HWND list, const std::string& text);
+// An item's rectangle in screen coordinates, scrolled into view first.
+RECT itemRect(HANDLE process, HWND list, int index);
+// Selects exactly this item, as a click on it does.
+void selectItem(HANDLE process, HWND list, int index);
+
+// A message box of the process (a top-level dialog without a file list).
+HWND findMessageBox(DWORD processId);
+
+}  // namespace filedialog
