@@ -165,8 +165,10 @@ void trackButtonHover(HWND hwnd, ControlRef<ButtonItem>& ref) {
     if (pointAt(ref.record, ref.slot, kPushButtonKind)) redrawButton(hwnd, true);
 }
 
+// The system posts the leave of a control only after the move onto the next
+// one has been handled; the hot mark is then the next control's and stays.
 void leaveButtonHover(HWND hwnd, ControlRef<ButtonItem>& ref) {
-    leaveHot(ref.record);
+    if (ref.record.hotSlot == ref.slot && ref.record.hotKindCode == kPushButtonKind) leaveHot(ref.record);
     redrawButton(hwnd, false);
 }
 
