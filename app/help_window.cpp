@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include "app/app_icon.h"
 #include "app/controls.h"
 #include "app/layout.h"
 #include "app/lifetime.h"
@@ -23,6 +24,7 @@ LRESULT CALLBACK helpWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CREATE: {
         state = new HelpWindowState;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+        giveApplicationIcon(hwnd);
         ControlContext context{hwnd, &state->fonts, RECT{}, RECT{}};
         for (const ControlSpec& spec : helpWindowControls()) createControl(context, spec, true);
         setPicture(GetDlgItem(hwnd, ctl::图片框1), win::carriedBytes("HELP_PICTURE"));
@@ -49,9 +51,8 @@ LRESULT CALLBACK helpWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 bool registerHelpWindowClass(HINSTANCE instance) {
-    return registerWindowClass(instance,
-                               WindowClass{kHelpWindowClass, helpWindowProc, 0, LoadIconA(instance, "DEFAULT_ICON"),
-                                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+    return registerWindowClass(
+        instance, WindowClass{kHelpWindowClass, helpWindowProc, 0, true, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 HWND openHelpPicture() {

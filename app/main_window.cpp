@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <memory>
 
+#include "app/app_icon.h"
 #include "app/controls.h"
 #include "app/help_window.h"
 #include "app/layout.h"
@@ -115,6 +116,7 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         state = new MainWindowState;
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
         state->skinMenu = buildSkinMenu();
+        giveApplicationIcon(hwnd);
         createControls(hwnd, *state);
         ownWindowCreated();
         return 0;
@@ -136,9 +138,8 @@ LRESULT CALLBACK mainWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 
 bool registerMainWindowClass(HINSTANCE instance) {
     if (!registerControlClasses(instance) || !registerHelpWindowClass(instance)) return false;
-    return registerWindowClass(
-        instance, WindowClass{kMainWindowClass, mainWindowProc, CS_DBLCLKS, LoadIconA(instance, "DEFAULT_ICON"),
-                              reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
+    return registerWindowClass(instance, WindowClass{kMainWindowClass, mainWindowProc, CS_DBLCLKS, true,
+                                                     reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 HWND createMainWindow(HINSTANCE instance) {

@@ -1,14 +1,17 @@
 #pragma once
 #include <windows.h>
 
+#include "app/app_icon.h"
+
 namespace app {
 
-// A window class of the executable: arrow cursor, no extra bytes.
+// A window class of the executable: arrow cursor, no extra bytes.  The
+// classes of top-level windows carry the application icon in both sizes.
 struct WindowClass {
     const char* name;
     WNDPROC procedure;
     UINT style = 0;
-    HICON icon = nullptr;
+    bool applicationIcon = false;
     HBRUSH background = nullptr;
 };
 
@@ -19,7 +22,10 @@ inline bool registerWindowClass(HINSTANCE instance, const WindowClass& c) {
     wc.style = c.style;
     wc.lpfnWndProc = c.procedure;
     wc.hInstance = instance;
-    wc.hIcon = c.icon;
+    if (c.applicationIcon) {
+        wc.hIcon = applicationIcons().largeIcon;
+        wc.hIconSm = applicationIcons().smallIcon;
+    }
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = c.background;
     wc.lpszClassName = c.name;

@@ -11,6 +11,7 @@
 #include "skin/window/caption_buttons.h"
 #include "skin/window/colour.h"
 #include "skin/window/memory_dc.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/primitives.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
@@ -46,37 +47,22 @@ void releaseStripCache(HDC& dc, HBITMAP& oldBitmap, HBITMAP& bitmap) {
     oldBitmap = bitmap = nullptr;
 }
 
-// The picture as a 32-bit ARGB bitmap, as it is or mirrored left to right:
-// one tile of what a TileFlipX texture brush paints over a transparent strip,
-// where a fully transparent pixel leaves the strip zero whatever its colour.
-gfx::Bitmap argbCopy(const gfx::Bitmap& picture, bool mirrored) {
-    const int pw = picture.width(), ph = picture.height();
-    gfx::Bitmap copy = gfx::Bitmap::create(pw, ph, gfx::PixelFormat32bppARGB);
-    if (!copy) return copy;
-    for (int y = 0; y < ph; ++y)
-        for (int x = 0; x < pw; ++x) {
-            const gfx::ARGB colour = picture.getPixel(x, y);
-            if (colour >> 24) copy.setPixel(mirrored ? pw - 1 - x : x, y, colour);
-        }
-    return copy;
-}
-
 void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
+    DecodedPicture* decoded = decodedPicture(bytes);
+    if (!decoded || !decoded->image) return;
     if (mode == kPlaceMirroredTiles) {
         // Every second copy mirrored, across the whole width, one picture
         // high.  Wine's TileFlipX texture fill costs about 25 ms for an
         // 810-pixel width; the copies drawn side by side give the same pixels
         // in a small part of that.
-        gfx::Bitmap picture = gfx::Bitmap::fromBytes(bytes);
-        if (!picture) return;
-        const gfx::Bitmap copies[] = {argbCopy(picture, false), argbCopy(picture, true)};
-        const int pw = picture.width();
-        const float fpw = static_cast<float>(pw), ph = static_cast<float>(picture.height());
+        const gfx::Bitmap* copies = mirroredTiles(*decoded);
+        if (!copies) return;
+        const int pw = copies[0].width();
+        const float fpw = static_cast<float>(pw), ph = static_cast<float>(copies[0].height());
         for (int x = 0, n = 0; x < w; x += pw, ++n) g.drawImage(copies[n % 2], static_cast<float>(x), 0, fpw, ph);
         return;
     }
-    gfx::Image picture = gfx::Image::fromBytes(bytes);
-    if (!picture) return;
+    const gfx::Image& picture = decoded->image;
     const float pw = static_cast<float>(picture.width()), ph = static_cast<float>(picture.height());
     const float fw = static_cast<float>(w), fh = static_cast<float>(h);
     // clang-format off

@@ -4,6 +4,7 @@
 #include "skin/controls/menu_table.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/memory_dc.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/settings.h"
 #include "skin/window/window_record.h"
 
@@ -24,6 +25,7 @@ void stopSkinEngine() {
     clearWindowRecords();
     menuTable().clear();
     releaseCaptionGlyphImages();
+    releaseDecodedPictures();
     releaseAllMemoryDcs();
     if (ULONG_PTR token = settings().graphicsToken) {
         settings().graphicsToken = 0;

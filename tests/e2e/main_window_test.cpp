@@ -167,7 +167,7 @@ TEST_F(RunningProgram, ClickingATabHeaderShowsOnlyThatPage) {
     for (int page : {3, 4, 2, 1}) {
         RECT header = remote::tabItemRect(program->handle(), tab, page - 1);
         remote::clickClientRect(tab, header);
-        ASSERT_TRUE(remote::waitUntil([&] { return SendMessageA(tab, TCM_GETCURSEL, 0, 0) == page - 1; }, 3000))
+        ASSERT_TRUE(remote::waitUntil([&] { return SendMessageA(tab, TCM_GETCURSEL, 0, 0) == page - 1; }, 20000))
             << page;
         for (const ControlSpec& spec : mainWindowControls())
             EXPECT_EQ(visible(spec.id), spec.page == 0 || spec.page == page) << page << " " << spec.id;
@@ -176,7 +176,7 @@ TEST_F(RunningProgram, ClickingATabHeaderShowsOnlyThatPage) {
 
 TEST_F(RunningProgram, HelpPictureOpensCentredAndItsLinkClosesIt) {
     remote::clickWindow(item(ctl::背景音乐帮助));
-    HWND help = program->waitForWindow(kHelpWindowClass, 5000);
+    HWND help = program->waitForWindow(kHelpWindowClass);
     ASSERT_NE(help, nullptr);
     RECT rc;
     GetWindowRect(help, &rc);
@@ -203,7 +203,7 @@ TEST_F(RunningProgram, HelpPictureOpensCentredAndItsLinkClosesIt) {
     EXPECT_EQ(remote::windowText(close), "X");
 
     remote::clickWindow(close);
-    EXPECT_TRUE(remote::waitUntil([&] { return !IsWindow(help); }, 3000));
+    EXPECT_TRUE(remote::waitUntil([&] { return !IsWindow(help); }, 20000));
     EXPECT_TRUE(program->running());
     EXPECT_TRUE(IsWindow(main));
 }

@@ -26,8 +26,9 @@ protected:
         ASSERT_NE(main, nullptr);
         SetForegroundWindow(main);
         remote::moveMouse(5, 5);
-        Sleep(800);  // the first paints settle
         GetWindowRect(main, &frame);
+        // Painted: the skin's colour where no control covers the window.
+        ASSERT_TRUE(remote::waitUntil([&] { return distance(pixel(806, 300), kSeaBlue) <= 6; }, 20000));
     }
     POINT onScreen(int x, int y) const { return POINT{frame.left + x, frame.top + y}; }
     COLORREF pixel(int x, int y) const {
@@ -73,24 +74,27 @@ TEST_F(SkinnedWindow, HoverFadesInOverTheMinimiseButtonAndTheCloseButtonTurnsRed
     const COLORREF before = pixel(748, 13);
     POINT centre = onScreen(757, 10);
     remote::moveMouse(centre.x, centre.y);
+    // Watched closely until the highlight is full: several steps lie between
+    // the normal look and the full highlight.
     std::vector<COLORREF> seen;
+    auto highlighted = [&] { return seen.size() >= 4 && distance(seen.back(), before) > 40; };
     DWORD start = GetTickCount();
-    while (GetTickCount() - start < 500) {
+    while (!highlighted() && GetTickCount() - start < 10000) {
         COLORREF c = pixel(748, 13);
         if (seen.empty() || seen.back() != c) seen.push_back(c);
-        Sleep(5);
+        Sleep(1);
     }
-    // Several steps between the normal look and the full highlight.
-    EXPECT_GE(seen.size(), 4u);
-    EXPECT_GT(distance(seen.back(), before), 40);
+    EXPECT_TRUE(highlighted()) << seen.size() << " colours seen";
 
     POINT close = onScreen(790, 10);
     remote::moveMouse(close.x, close.y);
-    Sleep(500);
-    COLORREF red = pixel(775, 4);
-    EXPECT_GT(GetRValue(red), GetGValue(red) + 30) << std::hex << red;
-    EXPECT_GT(GetRValue(red), GetBValue(red) + 30) << std::hex << red;
-    EXPECT_LE(distance(pixel(748, 13), before), 10);  // minimise has faded out again
+    auto closeIsRed = [&] {
+        COLORREF red = pixel(775, 4);
+        return GetRValue(red) > GetGValue(red) + 30 && GetRValue(red) > GetBValue(red) + 30;
+    };
+    EXPECT_TRUE(remote::waitUntil(closeIsRed, 10000)) << std::hex << pixel(775, 4);
+    // The minimise button has faded out again.
+    EXPECT_TRUE(remote::waitUntil([&] { return distance(pixel(748, 13), before) <= 10; }, 10000));
 }
 
 TEST_F(SkinnedWindow, PressingTheCaptionDragsTheWindow) {
@@ -102,7 +106,7 @@ TEST_F(SkinnedWindow, PressingTheCaptionDragsTheWindow) {
             GetWindowRect(main, &moved);
             return moved.left != frame.left;
         },
-        3000));
+        20000));
     EXPECT_EQ(moved.left, frame.left + 60);
     EXPECT_EQ(moved.top, frame.top + 40);
     EXPECT_EQ(moved.right - moved.left, 810);
@@ -111,13 +115,13 @@ TEST_F(SkinnedWindow, PressingTheCaptionDragsTheWindow) {
 TEST_F(SkinnedWindow, MinimisesFromItsButtonAndComesBackPainted) {
     POINT minimise = onScreen(757, 10);
     remote::click(minimise.x, minimise.y);
-    ASSERT_TRUE(remote::waitUntil([&] { return IsIconic(main) != 0; }, 3000));
+    ASSERT_TRUE(remote::waitUntil([&] { return IsIconic(main) != 0; }, 20000));
     PostMessageA(main, WM_SYSCOMMAND, SC_RESTORE, 0);
-    ASSERT_TRUE(remote::waitUntil([&] { return !IsIconic(main); }, 3000));
-    Sleep(600);
+    ASSERT_TRUE(remote::waitUntil([&] { return !IsIconic(main); }, 20000));
+    ASSERT_TRUE(remote::waitUntilIdle(main));
     GetWindowRect(main, &frame);
-    EXPECT_LE(distance(pixel(806, 300), kSeaBlue), 6);
-    EXPECT_TRUE(whiteIn(kCloseFace));
+    EXPECT_TRUE(remote::waitUntil([&] { return distance(pixel(806, 300), kSeaBlue) <= 6; }, 10000));
+    EXPECT_TRUE(remote::waitUntil([&] { return whiteIn(kCloseFace); }, 10000));
 }
 
 // Every process the program starts, counted by the job it runs in.
@@ -135,7 +139,8 @@ TEST(SkinnedWindowActivation, EachLossOfActivationRunsTheTrimmingToolOnce) {
     HWND main = program.waitForWindow(app::kMainWindowClass);
     ASSERT_NE(main, nullptr);
     SetForegroundWindow(main);
-    Sleep(500);
+    ASSERT_TRUE(remote::waitUntil([&] { return GetForegroundWindow() == main; }, 20000));
+    ASSERT_TRUE(remote::waitUntilIdle(main));
     const DWORD atStart = processesStartedIn(job);
 
     // A window of our own takes the activation away, then gives it back.
@@ -143,11 +148,12 @@ TEST(SkinnedWindowActivation, EachLossOfActivationRunsTheTrimmingToolOnce) {
         CreateWindowExA(0, "STATIC", "other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     for (DWORD loss = 1; loss <= 3; ++loss) {
         SetForegroundWindow(other);
-        EXPECT_TRUE(remote::waitUntil([&] { return processesStartedIn(job) == atStart + loss; }, 5000)) << loss;
+        EXPECT_TRUE(remote::waitUntil([&] { return processesStartedIn(job) == atStart + loss; }, 20000)) << loss;
         SetForegroundWindow(main);
-        remote::waitUntil([&] { return GetForegroundWindow() == main; }, 2000);
-        Sleep(300);
-        EXPECT_EQ(processesStartedIn(job), atStart + loss);  // regaining activation runs nothing
+        ASSERT_TRUE(remote::waitUntil([&] { return GetForegroundWindow() == main; }, 20000));
+        // Once the program has handled its activation, nothing more has run.
+        ASSERT_TRUE(remote::waitUntilIdle(main));
+        EXPECT_EQ(processesStartedIn(job), atStart + loss);
     }
     DestroyWindow(other);
     CloseHandle(job);
@@ -156,7 +162,8 @@ TEST(SkinnedWindowActivation, EachLossOfActivationRunsTheTrimmingToolOnce) {
 TEST_F(SkinnedWindow, TheCloseButtonEndsTheProgram) {
     POINT close = onScreen(790, 10);
     remote::click(close.x, close.y);
-    EXPECT_TRUE(program.waitForExit(5000));
+    EXPECT_TRUE(program.waitForExit());
+    EXPECT_EQ(program.exitCode(), 0u);
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ TEST(Startup, SecondCopyWarnsAndEndsWhileTheFirstRunsOn) {
 
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.exitCode(), 0u);
     EXPECT_TRUE(first.running());
     EXPECT_TRUE(IsWindowVisible(firstMain));
     EXPECT_EQ(first.findWindow("#32770"), nullptr);
@@ -67,16 +68,20 @@ TEST(Startup, OpenHelpPictureKeepsTheProcessAliveUntilItCloses) {
     HWND main = program.waitForWindow(kMainWindowClass);
     ASSERT_NE(main, nullptr);
     remote::clickWindow(GetDlgItem(main, ctl::背景音乐帮助));
-    HWND help = program.waitForWindow(kHelpWindowClass, 5000);
+    HWND help = program.waitForWindow(kHelpWindowClass);
     ASSERT_NE(help, nullptr);
 
     PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(remote::waitUntil([&] { return !IsWindow(main); }, 5000));
-    Sleep(300);
+    ASSERT_TRUE(remote::waitUntil([&] { return !IsWindow(main); }, 20000));
+    // A quit posted with the main window's end would be taken before any
+    // paint: the help window painting again proves the loop runs on.
+    ASSERT_TRUE(remote::waitUntilIdle(help));
+    EXPECT_TRUE(IsWindow(help));
     EXPECT_TRUE(program.running());
 
     remote::clickWindow(GetDlgItem(help, ctl::窗口关闭));
     EXPECT_TRUE(program.waitForExit());
+    EXPECT_EQ(program.exitCode(), 0u);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "skin/controls/dispatch.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
@@ -41,6 +42,7 @@ protected:
     }
     static void TearDownTestSuite() {
         releaseCaptionGlyphImages();
+        releaseDecodedPictures();
         gfx::shutdown(token);
     }
     void SetUp() override { resetSettings(); }

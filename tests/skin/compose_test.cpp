@@ -18,6 +18,7 @@
 #include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
 #include "skin/window/memory_dc.h"
+#include "skin/window/picture_cache.h"
 #include "skin/window/primitives.h"
 #include "skin/window/property_keys.h"
 #include "skin/window/settings.h"
@@ -175,7 +176,11 @@ constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kGrey = RGB(6
 class Compose : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { gfx::startup(token); }
-    static void TearDownTestSuite() { gfx::shutdown(token); }
+    static void TearDownTestSuite() {
+        releaseDecodedPictures();
+        releaseCaptionGlyphImages();
+        gfx::shutdown(token);
+    }
 
     void SetUp() override {
         resetSettings();
@@ -514,6 +519,25 @@ TEST_F(Compose, UndecodablePicturesGiveBlackAndDrawNothing) {
     EXPECT_EQ(at(150, 10), RGB(0, 0, 0));
     Bytes none;
     EXPECT_EQ(averageColour({"", &none}), RGB(0, 0, 0));
+}
+
+TEST_F(Compose, TheSkinPictureIsDecodedOncePerSkin) {
+    Bytes sea = carried("SKIN_SEA_BLUE"), gold = carried("SKIN_GOLDEN");
+    withPicture(sea, kPlaceMirroredTiles);
+    composeWindowSkin(index, false);
+    const gfx::GpImage* first = decodedPicture(sea)->image.handle();
+    const gfx::Bitmap* tiles = mirroredTiles(*decodedPicture(sea));
+    for (int i = 0; i < 5; ++i) composeWindowSkin(index, false);
+    EXPECT_EQ(decodedPicture(sea)->image.handle(), first);  // the same decoded picture
+    EXPECT_EQ(mirroredTiles(*decodedPicture(sea)), tiles);
+    withPicture(gold, kPlaceStretched);
+    composeWindowSkin(index, false);
+    EXPECT_NE(decodedPicture(gold)->image.handle(), first);
+    EXPECT_EQ(decodedPicture(sea)->image.handle(), first);  // still kept for a window that shows it
+    EXPECT_EQ(decodedPicture(Bytes{}), nullptr);
+    Bytes junk{'x'};
+    EXPECT_FALSE(decodedPicture(junk)->image);
+    releaseDecodedPictures();
 }
 
 TEST_F(Compose, ThousandComposesAndSkinChangesLeakNoGdiObjects) {

@@ -80,6 +80,19 @@ void Server::answer(std::string response) {
     response_ = std::move(response);
 }
 
+void Server::trickle(std::string response, unsigned intervalMs) {
+    std::lock_guard lock(mutex_);
+    mode_ = Mode::Trickle;
+    response_ = std::move(response);
+    intervalMs_ = intervalMs;
+}
+
+void Server::answerAndHold(std::string bytes) {
+    std::lock_guard lock(mutex_);
+    mode_ = Mode::Hold;
+    response_ = std::move(bytes);
+}
+
 void Server::stayQuiet() {
     std::lock_guard lock(mutex_);
     mode_ = Mode::Quiet;
@@ -109,6 +122,8 @@ void Server::acceptLoop() {
         if (!readable(listener_, 50)) continue;
         SOCKET client = accept(listener_, nullptr, nullptr);
         if (client == INVALID_SOCKET) continue;
+        DWORD zero = 0;
+        firstConnection_.compare_exchange_strong(zero, GetTickCount() | 1);  // never 0
         std::lock_guard lock(mutex_);
         workers_.emplace_back([this, client] { serve(client); });
     }
@@ -128,22 +143,37 @@ void Server::serve(SOCKET client) {
 
     Mode mode;
     std::string response;
+    unsigned intervalMs;
     {
         std::lock_guard lock(mutex_);
         requests_.push_back(head);
         mode = mode_;
         response = response_;
+        intervalMs = intervalMs_;
     }
 
+    bool left = false;
     auto clientLeft = [&] {
         // Readable with nothing to read: the client closed its side.
-        if (!readable(client, 0)) return false;
-        return recv(client, buf, sizeof buf, 0) <= 0;
+        if (!left && readable(client, 0)) left = recv(client, buf, sizeof buf, 0) <= 0;
+        return left;
     };
     switch (mode) {
     case Mode::Answer:
         sendAll(client, response.data(), response.size());
         shutdown(client, SD_SEND);
+        break;
+    case Mode::Trickle:
+        for (size_t i = 0; i < response.size() && !stopping() && !clientLeft(); ++i) {
+            if (!sendAll(client, &response[i], 1)) break;
+            DWORD sent = GetTickCount();
+            while (!stopping() && !clientLeft() && GetTickCount() - sent < intervalMs) Sleep(10);
+        }
+        shutdown(client, SD_SEND);
+        break;
+    case Mode::Hold:
+        sendAll(client, response.data(), response.size());
+        while (!stopping() && !clientLeft()) Sleep(20);
         break;
     case Mode::Quiet:
         while (!stopping() && !clientLeft()) Sleep(20);
@@ -162,6 +192,7 @@ void Server::serve(SOCKET client) {
     // Let the client finish reading before the connection goes.
     DWORD closing = GetTickCount();
     while (!stopping() && GetTickCount() - closing < 2000 && !clientLeft()) Sleep(10);
+    if (clientLeft()) ++closedByClient_;
     closesocket(client);
 }
 

@@ -26,6 +26,47 @@ bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     }
 }
 
+namespace {
+
+bool hasUpdateRegion(HWND w) {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    bool pending = GetUpdateRgn(w, region, FALSE) > NULLREGION;
+    DeleteObject(region);
+    return pending;
+}
+
+BOOL CALLBACK findPendingChild(HWND child, LPARAM lp) {
+    if (!hasUpdateRegion(child)) return TRUE;
+    *reinterpret_cast<bool*>(lp) = true;
+    return FALSE;
+}
+
+bool paintPending(HWND root) {
+    if (hasUpdateRegion(root)) return true;
+    bool pending = false;
+    EnumChildWindows(root, findPendingChild, reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
+// The top-level window at a screen point; 0 over the bare desktop.
+HWND rootAt(POINT p) {
+    HWND root = GetAncestor(WindowFromPoint(p), GA_ROOT);
+    return root == GetDesktopWindow() ? nullptr : root;
+}
+
+}  // namespace
+
+bool waitUntilIdle(HWND window, DWORD timeoutMs) {
+    HWND root = GetAncestor(window, GA_ROOT);
+    if (!root || !IsWindow(root)) return true;
+    RECT client;
+    GetClientRect(root, &client);
+    const int x = client.right / 2, y = client.bottom / 2;
+    RECT pixel{x, y, x + 1, y + 1};
+    RedrawWindow(root, &pixel, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    return waitUntil([&] { return !IsWindow(root) || !paintPending(root); }, timeoutMs);
+}
+
 Program::~Program() {
     if (info_.hProcess) {
         if (running()) {
@@ -64,15 +105,31 @@ HWND Program::findWindow(const char* cls) const {
 }
 
 HWND Program::waitForWindow(const char* cls, DWORD timeoutMs) const {
+    const DWORD start = GetTickCount();
+    auto remaining = [&] {
+        DWORD spent = GetTickCount() - start;
+        return spent < timeoutMs ? timeoutMs - spent : 0;
+    };
     HWND found = nullptr;
-    waitUntil([&] { return (found = findWindow(cls)) != nullptr || !running(); }, timeoutMs);
-    return found;
+    if (!waitUntil([&] { return (found = findWindow(cls)) != nullptr || !running(); }, timeoutMs) || !found)
+        return nullptr;
+    // Shown is not yet ready: the program may still be painting or starting
+    // its message loop.
+    WaitForInputIdle(info_.hProcess, remaining());
+    if (!waitUntilIdle(found, remaining())) return nullptr;
+    return IsWindow(found) ? found : nullptr;
 }
 
 bool Program::running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 bool Program::waitForExit(DWORD timeoutMs) const {
     return waitUntil([&] { return !running(); }, timeoutMs);
+}
+
+DWORD Program::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    if (info_.hProcess) GetExitCodeProcess(info_.hProcess, &code);
+    return code;
 }
 
 RemoteBuffer::RemoteBuffer(HANDLE process, size_t size)
@@ -154,11 +211,6 @@ RECT tabDisplayArea(HANDLE process, HWND tab) {
     return rc;
 }
 
-void moveMouse(int x, int y) {
-    SetCursorPos(x, y);
-    Sleep(50);
-}
-
 namespace {
 
 void sendLeftButton(DWORD flag) {
@@ -168,28 +220,57 @@ void sendLeftButton(DWORD flag) {
     SendInput(1, &in, sizeof in);
 }
 
+bool cursorAt(int x, int y) {
+    POINT p;
+    return GetCursorPos(&p) && p.x == x && p.y == y;
+}
+
+// Puts the pointer at a point and waits until the window it left and the
+// window it entered have handled the move.  A program that was busy may
+// still report older pointer positions of its own; the pointer is put back
+// until it stays.
+void settlePointer(int x, int y, HWND left) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (!cursorAt(x, y)) SetCursorPos(x, y);
+        if (left) waitUntilIdle(left);
+        waitUntilIdle(rootAt(POINT{x, y}));
+        if (cursorAt(x, y)) return;
+    }
+}
+
 }  // namespace
+
+void moveMouse(int x, int y) {
+    POINT from{};
+    GetCursorPos(&from);
+    settlePointer(x, y, rootAt(from));
+}
 
 void click(int x, int y) {
     moveMouse(x, y);
     sendLeftButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(50);
+    settlePointer(x, y, nullptr);
     sendLeftButton(MOUSEEVENTF_LEFTUP);
-    Sleep(100);
+    waitUntilIdle(rootAt(POINT{x, y}));
 }
 
 void drag(int fromX, int fromY, int toX, int toY) {
     moveMouse(fromX, fromY);
-    Sleep(50);
     sendLeftButton(MOUSEEVENTF_LEFTDOWN);
-    Sleep(150);
-    for (int i = 1; i <= 10; ++i) {
-        SetCursorPos(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10);
-        Sleep(30);
-    }
-    Sleep(100);
+    settlePointer(fromX, fromY, nullptr);
+    for (int i = 1; i <= 10; ++i)
+        settlePointer(fromX + (toX - fromX) * i / 10, fromY + (toY - fromY) * i / 10, nullptr);
     sendLeftButton(MOUSEEVENTF_LEFTUP);
-    Sleep(200);
+    waitUntilIdle(rootAt(POINT{toX, toY}));
+}
+
+void pressKey(WORD key) {
+    INPUT in[2]{};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, in, sizeof(INPUT));
+    waitUntilIdle(GetForegroundWindow());
 }
 
 void clickClientRect(HWND w, const RECT& r) {

@@ -14,6 +14,14 @@ std::string programPath();
 // Pumps this thread's messages until the condition holds or the time is up.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
+// Waits until the thread of a window has worked through every message and
+// every input event queued for it so far.  A pixel in the middle of the
+// window (and of every child over it) is invalidated; a thread is asked to
+// paint only once no posted message and no input waits for it, so once no
+// window of the tree has anything left to paint, the queue has been handled.
+// True at once when the window is gone.
+bool waitUntilIdle(HWND window, DWORD timeoutMs = 20000);
+
 // A started copy of the program; ends it on destruction if it still runs.
 class Program {
 public:
@@ -25,11 +33,14 @@ public:
     // Starts the program, inside a job object when one is given.
     bool start(const std::string& commandLine = programPath(), HANDLE job = nullptr);
     // The first visible top-level window of the given class owned by this
-    // process; 0 when none appears in time.
-    HWND waitForWindow(const char* className, DWORD timeoutMs = 20000) const;
+    // process, once the process is ready for input: shown, painted and idle.
+    // 0 when none appears in time.
+    HWND waitForWindow(const char* className, DWORD timeoutMs = 30000) const;
     HWND findWindow(const char* className) const;
     bool running() const;
-    bool waitForExit(DWORD timeoutMs = 10000) const;
+    bool waitForExit(DWORD timeoutMs = 20000) const;
+    // The exit code once the process has ended (STILL_ACTIVE before).
+    DWORD exitCode() const;
     DWORD id() const { return info_.dwProcessId; }
     HANDLE handle() const { return info_.hProcess; }
 
@@ -62,12 +73,17 @@ std::string tabItemText(HANDLE process, HWND tab, int index);
 RECT tabItemRect(HANDLE process, HWND tab, int index);
 RECT tabDisplayArea(HANDLE process, HWND tab);
 
-// Real mouse input at a screen point.
+// Real mouse and keyboard input.  Each step returns once the windows under
+// the pointer have handled it, so a test never races the program: the
+// pointer is where it was put, and a press is not taken for a release
+// elsewhere because the program was still catching up with older moves.
 void moveMouse(int x, int y);
 void click(int x, int y);
 // Presses the left button at one point, moves in steps to another and
 // releases it there.
 void drag(int fromX, int fromY, int toX, int toY);
+// Presses and releases a key; it goes to the window with the keyboard focus.
+void pressKey(WORD virtualKey);
 // Clicks the centre of a window, or of a rectangle in its client coordinates.
 void clickWindow(HWND w);
 void clickClientRect(HWND w, const RECT& clientRect);

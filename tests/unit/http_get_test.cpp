@@ -90,13 +90,35 @@ TEST_F(HttpGetTest, EndlessBodyStopsAtTheLimit) {
     EXPECT_GE(server.bytesStreamed(), kBodyLimit);
 }
 
-TEST_F(HttpGetTest, SilentServerGivesUpWithinTheTimeouts) {
-    server.stayQuiet();
+TEST_F(HttpGetTest, SilentServerGivesUpWithinTheDeadline) {
+    for (auto silence :
+         {+[](testhttp::Server& s) { s.stayQuiet(); },
+          +[](testhttp::Server& s) { s.answerAndHold("HTTP/1.0 200 OK\r\nContent-Length: 200\r\n\r\nvar ipadd"); }}) {
+        silence(server);
+        size_t before = server.requests().size();
+        DWORD start = GetTickCount();
+        EXPECT_EQ(lookUpPublicAddress(), "");
+        DWORD elapsed = GetTickCount() - start;
+        EXPECT_GE(server.requests().size(), before + 1);  // it connected and asked, then waited
+        EXPECT_LT(elapsed, kLookupDeadlineMs + 2000);
+    }
+}
+
+// The time-outs of each read do not bound an answer that keeps coming,
+// slowly: the deadline bounds the whole exchange, and an exchange given up
+// on does not disturb the next one.
+TEST_F(HttpGetTest, TrickledAnswerIsCutAtTheDeadline) {
+    const std::string page = "var ipaddress = '203.0.113.7';";
+    server.trickle(testhttp::okResponse(page), 200);  // about 17 seconds for the whole answer
+    const DWORD deadline = 1500;
     DWORD start = GetTickCount();
-    EXPECT_EQ(lookUpPublicAddress(), "");
-    DWORD elapsed = GetTickCount() - start;
-    EXPECT_EQ(server.requests().size(), 1u);  // it connected and asked, then waited
-    EXPECT_LT(elapsed, kConnectTimeoutMs + kSendTimeoutMs + kReceiveTimeoutMs + 2000);
+    EXPECT_EQ(httpGet(baseAddress() + "/slow", deadline), "");
+    EXPECT_LT(GetTickCount() - start, deadline + 3000);
+    ASSERT_EQ(server.requests().size(), 1u);
+
+    server.answer(testhttp::okResponse(page));
+    EXPECT_EQ(lookUpPublicAddress(), "203.0.113.7");
+    EXPECT_EQ(server.requests().size(), 2u);
 }
 
 TEST(HttpGet, RefusedConnectionGivesNothingAtOnce) {

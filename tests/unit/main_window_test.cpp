@@ -107,17 +107,40 @@ TEST_F(MainWindowTest, CreationStyleLeavesFrameAndCaptionToTheSkin) {
     EXPECT_EQ(style & ~(WS_VISIBLE | WS_CLIPSIBLINGS), static_cast<LONG>(WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX));
 }
 
-TEST_F(MainWindowTest, WindowCarriesTheApplicationIcon) {
-    auto icon = reinterpret_cast<HICON>(GetClassLongPtrA(main, GCLP_HICON));
-    ASSERT_NE(icon, nullptr);
+// The width and height of an icon's image; 0 x 0 when it is no icon.
+SIZE iconSize(HICON icon) {
     ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(icon, &info));
+    if (!icon || !GetIconInfo(icon, &info)) return SIZE{0, 0};
     BITMAP colour{};
     GetObjectA(info.hbmColor, sizeof colour, &colour);
-    EXPECT_EQ(colour.bmWidth, 32);
-    EXPECT_EQ(colour.bmHeight, 32);
     DeleteObject(info.hbmColor);
     DeleteObject(info.hbmMask);
+    return SIZE{colour.bmWidth, colour.bmHeight};
+}
+
+TEST_F(MainWindowTest, BothWindowsCarryTheApplicationIconLargeAndSmall) {
+    const SIZE largeSize{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    const SIZE smallSize{GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
+    ASSERT_NE(largeSize.cx, smallSize.cx);
+    HWND help = openHelpPicture();
+    ASSERT_NE(help, nullptr);
+    for (HWND w : {main, help}) {
+        struct Case {
+            HICON icon;
+            SIZE size;
+        } cases[] = {
+            {reinterpret_cast<HICON>(GetClassLongPtrA(w, GCLP_HICON)), largeSize},
+            {reinterpret_cast<HICON>(GetClassLongPtrA(w, GCLP_HICONSM)), smallSize},
+            {reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_BIG, 0)), largeSize},
+            {reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL, 0)), smallSize},
+            {reinterpret_cast<HICON>(SendMessageA(w, WM_GETICON, ICON_SMALL2, 0)), smallSize},
+        };
+        for (const Case& c : cases) {
+            SIZE got = iconSize(c.icon);
+            EXPECT_EQ(got.cx, c.size.cx) << (&c - cases);
+            EXPECT_EQ(got.cy, c.size.cy) << (&c - cases);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, HiddenSkinMenuHoldsTheThreeSkins) {
