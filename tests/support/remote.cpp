@@ -5,15 +5,17 @@
 
 namespace remote {
 
-std::string programPath() {
+std::string siblingPath(const char* fileName) {
     char path[MAX_PATH];
     DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string s(path, n);
     s.resize(s.find_last_of("\\/") + 1);
-    // The copy whose servers are on the loopback interface: a test never
-    // reaches the public servers the product talks to.
-    return s + "LumoBoxLoopback.exe";
+    return s + fileName;
 }
+
+// The copy whose servers are on the loopback interface: a test never reaches
+// the public servers the product talks to.
+std::string programPath() { return siblingPath("LumoBoxLoopback.exe"); }
 
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     DWORD start = GetTickCount();
@@ -78,15 +80,15 @@ Program::~Program() {
     }
 }
 
-bool Program::start(const std::string& commandLine, HANDLE job) {
+bool Program::start(const std::string& program, HANDLE job, const std::string& arguments) {
     STARTUPINFOA si{};
     si.cb = sizeof si;
-    std::string line = "\"" + commandLine + "\"";
+    std::string line = "\"" + program + "\"";
+    if (!arguments.empty()) line += " " + arguments;
     // In a job, the program starts only once it belongs to it, so that every
     // process it starts belongs to the job as well.
     const DWORD flags = job ? CREATE_SUSPENDED : 0;
-    if (!CreateProcessA(commandLine.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si,
-                        &info_))
+    if (!CreateProcessA(program.c_str(), line.data(), nullptr, nullptr, FALSE, flags, nullptr, nullptr, &si, &info_))
         return false;
     if (job) {
         AssignProcessToJobObject(job, info_.hProcess);

@@ -10,6 +10,8 @@ namespace remote {
 
 // The program built with loopback endpoints, next to the test executable.
 std::string programPath();
+// Another program built next to the test executable.
+std::string siblingPath(const char* fileName);
 
 // Pumps this thread's messages until the condition holds or the time is up.
 bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
@@ -30,8 +32,9 @@ public:
     Program& operator=(const Program&) = delete;
     ~Program();
 
-    // Starts the program, inside a job object when one is given.
-    bool start(const std::string& commandLine = programPath(), HANDLE job = nullptr);
+    // Starts the program, inside a job object when one is given, with the
+    // arguments after its quoted path.
+    bool start(const std::string& program = programPath(), HANDLE job = nullptr, const std::string& arguments = {});
     // The first visible top-level window of the given class owned by this
     // process, once the process is ready for input: shown, painted and idle.
     // 0 when none appears in time.
