@@ -24,17 +24,34 @@ namespace skin {
 
 namespace {
 
+// The size of the bitmap selected into a memory context; zero when none
+// can be read.
+SIZE selectedBitmapSize(HDC dc) {
+    BITMAP bm{};
+    if (!dc || !GetObjectA(GetCurrentObject(dc, OBJ_BITMAP), sizeof bm, &bm)) return SIZE{0, 0};
+    return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
+bool holdsBitmapOfSize(HDC dc, int w, int h) {
+    const SIZE s = selectedBitmapSize(dc);
+    return s.cx == w && s.cy == h;
+}
+
 // A cache of one strip of the composed image: its context keeps the bitmap
-// it replaced and the one selected, both in the record.
+// it replaced and the one selected, both in the record.  A strip of the same
+// size keeps its bitmap: the copy overwrites every pixel of it.
 void replaceStripCache(HDC& dc, HBITMAP& oldBitmap, HBITMAP& bitmap, HDC surface, int x, int y, int w, int h) {
-    if (dc) {
+    if (dc && !(bitmap && holdsBitmapOfSize(dc, w, h))) {
         SelectObject(dc, oldBitmap);
         DeleteObject(bitmap);
         DeleteDC(dc);
+        dc = nullptr;
     }
-    dc = CreateCompatibleDC(nullptr);
-    bitmap = createDib32(w, h);
-    oldBitmap = static_cast<HBITMAP>(SelectObject(dc, bitmap));
+    if (!dc) {
+        dc = CreateCompatibleDC(nullptr);
+        bitmap = createDib32(w, h);
+        oldBitmap = static_cast<HBITMAP>(SelectObject(dc, bitmap));
+    }
     BitBlt(dc, 0, 0, w, h, surface, x, y, SRCCOPY);
 }
 
@@ -382,12 +399,17 @@ void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
     if (r.framed && copyToScreen) applyRoundedRegion(r.hwnd);
 
     if (!c.backgroundSurface) c.backgroundSurface = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = createDib32(w, h);
-    HGDIOBJ replaced = SelectObject(c.backgroundSurface, bitmap);
-    if (!win::prop<HGDIOBJ>(r.hwnd, keys::kSurfaceOriginalBitmap))
-        win::setProp(r.hwnd, keys::kSurfaceOriginalBitmap, replaced);
-    else DeleteObject(replaced);
-    win::setProp(r.hwnd, keys::kSurfaceBitmap, bitmap);
+    // The bitmap of the last compose is composed into again when the size
+    // is the same (every pixel is cleared first); a new size takes a new one.
+    auto bitmap = win::prop<HBITMAP>(r.hwnd, keys::kSurfaceBitmap);
+    if (!bitmap || !holdsBitmapOfSize(c.backgroundSurface, w, h)) {
+        bitmap = createDib32(w, h);
+        HGDIOBJ replaced = SelectObject(c.backgroundSurface, bitmap);
+        if (!win::prop<HGDIOBJ>(r.hwnd, keys::kSurfaceOriginalBitmap))
+            win::setProp(r.hwnd, keys::kSurfaceOriginalBitmap, replaced);
+        else DeleteObject(replaced);
+        win::setProp(r.hwnd, keys::kSurfaceBitmap, bitmap);
+    }
 
     const bool cleared = fillDib(bitmap, backColour(r));
     {
@@ -412,8 +434,10 @@ void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
             for (int i = 1; i <= static_cast<int>(r.bar.barItems.size()); ++i) paintBarItem(g, barItemLook(r, i));
     }
 
-    releaseMemoryDc(c.compositionCache);
-    c.compositionCache = newMemoryCanvas(w, h);
+    if (!holdsBitmapOfSize(c.compositionCache, w, h)) {
+        releaseMemoryDc(c.compositionCache);
+        c.compositionCache = newMemoryCanvas(w, h);
+    }
     BitBlt(c.compositionCache, 0, 0, w, h, c.backgroundSurface, 0, 0, SRCCOPY);
 
     if (copyToScreen) {
