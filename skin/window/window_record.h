@@ -5,6 +5,8 @@
 #include <vector>
 #include <windows.h>
 
+#include "skin/window/button_item.h"
+#include "skin/window/control_item.h"
 #include "skin/window/skin_types.h"
 #include "skin/window/tooltip.h"
 #include "win/fonts.h"
@@ -106,26 +108,6 @@ struct TrackLimits {
     int maxTrackWidth = 0, maxTrackHeight = 0;
 };
 
-// What every item of every control list begins with.  Each list starts with
-// one zero-filled item, which the first control registered takes over.
-struct ControlItem {
-    HWND hwnd = nullptr;
-    WNDPROC previousProcedure = nullptr;
-
-    // Every window that carries this item's window index: the control, and
-    // in the items of families that make them, the windows made for it
-    // (such an item hides this with its own).
-    template <class F>
-    void forEachWindow(F&& f) const {
-        if (hwnd) f(hwnd);
-    }
-};
-
-// A control list keeps every item at its address while the list grows, so a
-// handler may hold its item while other controls register.
-template <class Item>
-using ControlList = std::deque<Item>;
-
 // The state of one skinned top-level window.
 struct WindowRecord {
     HWND hwnd = nullptr;
@@ -165,8 +147,9 @@ struct WindowRecord {
     Callback helpCallback, menuCallback, closeQueryCallback;
 
     // One list per family of skinned controls.
-    ControlList<ControlItem> buttons{1}, edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1},
-        toolbars{1}, containers{1};
+    ControlList<ButtonItem> buttons{1};
+    ControlList<ControlItem> edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1},
+        containers{1};
 
     // Calls f(list, toolbarKeys) for every control list of the record; the
     // toolbar list is the one whose controls carry the toolbar keys.
