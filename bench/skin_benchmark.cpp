@@ -116,6 +116,24 @@ EditorTimes editorTimes(HWND window) {
     return t;
 }
 
+// The main window skinned as the toolbox skins it, but with the control skin
+// switched off: its children keep the system's look.
+HWND mainWindowWithPlainControls(HINSTANCE instance) {
+    HWND window = app::createMainWindow(instance);
+    skin::setSkinOptions(0, 100, 0);
+    skin::SkinOptions options;
+    options.resizable = 0;
+    options.captionGloss = 1;
+    options.barHeight = 25;
+    options.barItems = std::vector<skin::BarItem>(4);
+    skin::applyWindowSkin(window, options);
+    skin::setSkinOptions(1, 100, 0);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    pump();
+    return window;
+}
+
 }  // namespace
 
 int main() {
@@ -157,19 +175,6 @@ int main() {
                                SendMessageA(skinned, WM_MOUSEMOVE, 0, onButton);
                            });
 
-    const EditorTimes editor = editorTimes(skinned);
-    // The same window with the control skin switched off: its edits, combo
-    // boxes and scroll bars keep the system's look.
-    skin::setSkinOptions(0, 100);
-    HWND controlsPlain = app::createMainWindow(instance);
-    skin::applyWindowSkin(controlsPlain, {});
-    ShowWindow(controlsPlain, SW_SHOW);
-    UpdateWindow(controlsPlain);
-    pump();
-    const EditorTimes plainEditor = editorTimes(controlsPlain);
-    DestroyWindow(controlsPlain);
-    skin::setSkinOptions(1, 100);
-    pump();
     // A skin change as the menu makes it, up to the recomposed window with
     // every control repainted; then a custom picture of 1920 x 1080.
     int choice = 0;
@@ -196,9 +201,27 @@ int main() {
     }
     double customPicture = medianMs([&] { repaintAfter([&] { app::applyCustomBackground(picture); }); });
     DeleteFileA(picture.c_str());
+    // The pointer enters a push button: its hot repaint, beside a repaint of
+    // the same button in the system's look.
+    HWND controlsPlain = mainWindowWithPlainControls(instance);
+    // The editor: a keystroke and a scroll step, skinned and, with the
+    // control skin switched off while they run, in the system's look.
+    const EditorTimes editor = editorTimes(skinned);
+    skin::setSkinOptions(0, 100, 0);
+    const EditorTimes plainEditor = editorTimes(controlsPlain);
+    skin::setSkinOptions(1, 100, 0);
+    HWND skinButton = GetDlgItem(skinned, app::ctl::皮肤更换);
+    const LPARAM inside = MAKELPARAM(40, 16);
+    double hover = medianMs([&] { SendMessageA(skinButton, WM_MOUSEMOVE, 0, inside); },
+                            [&] { SendMessageA(skinButton, WM_MOUSELEAVE, 0, 0); });
+    HWND plainButton = GetDlgItem(controlsPlain, app::ctl::皮肤更换);
+    double plainButtonRepaint =
+        medianMs([&] { RedrawWindow(plainButton, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW); });
+    double repaintPlainControls = medianMs([&] { repaintAll(controlsPlain); });
 
     std::printf("  compose of the main window                       %8.2f ms\n", compose);
     std::printf("  full repaint of the skinned main window          %8.2f ms\n", repaint);
+    std::printf("  the same with the control skin off               %8.2f ms\n", repaintPlainControls);
     std::printf("  one hover fade tick                              %8.2f ms\n", tick);
     std::printf("  one BitBlt of the window image                   %8.2f ms\n", blit);
     std::printf("  full repaint of the same window unskinned        %8.2f ms\n", plainRepaint);
@@ -208,7 +231,10 @@ int main() {
     std::printf("  one scroll step, control skin off                %8.2f ms\n", plainEditor.scrollStep);
     std::printf("  skin change from the menu, window repainted      %8.2f ms\n", skinChange);
     std::printf("  custom 1920 x 1080 picture applied and repainted %8.2f ms\n", customPicture);
+    std::printf("  hover repaint of a skinned push button           %8.2f ms\n", hover);
+    std::printf("  repaint of the same button, control skin off     %8.2f ms\n", plainButtonRepaint);
 
+    DestroyWindow(controlsPlain);
     DestroyWindow(skinned);
     DestroyWindow(plain);
     pump();

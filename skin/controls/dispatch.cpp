@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "skin/controls/button.h"
 #include "skin/controls/edit_combo.h"
 #include "skin/window/settings.h"
 
@@ -14,9 +15,7 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 1> kEntries{
-    skinEditsAndComboBoxes,
-};
+constexpr std::array<Entry, 3> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes};
 
 }  // namespace
 

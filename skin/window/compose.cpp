@@ -64,6 +64,12 @@ void releaseStripCache(HDC& dc, HBITMAP& oldBitmap, HBITMAP& bitmap) {
     oldBitmap = bitmap = nullptr;
 }
 
+// Stretched over the whole client area, from the layer kept for this size.
+void drawStretched(gfx::Graphics& g, DecodedPicture& decoded, int w, int h) {
+    const float fw = static_cast<float>(w), fh = static_cast<float>(h);
+    if (const gfx::Bitmap* layer = stretchedLayer(decoded, w, h)) g.drawImage(*layer, 0, 0, fw, fh);
+}
+
 void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     DecodedPicture* decoded = decodedPicture(bytes);
     if (!decoded || !decoded->image) return;
@@ -87,7 +93,7 @@ void drawPicture(gfx::Graphics& g, const Bytes& bytes, int mode, int w, int h) {
     case kPlaceTopLeft:   g.drawImage(picture, 0, 0, pw, ph); break;
     case kPlaceTopRight:  g.drawImage(picture, fw - pw, 0, pw, ph); break;
     case kPlaceCentred:   g.drawImage(picture, (fw - pw) / 2, (fh - ph) / 2, pw, ph); break;
-    case kPlaceStretched: g.drawImage(picture, 0, 0, fw, fh); break;
+    case kPlaceStretched: drawStretched(g, *decoded, w, h); break;
     default:              break;
     }
     // clang-format on

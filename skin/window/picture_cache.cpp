@@ -2,6 +2,8 @@
 
 #include <deque>
 
+#include "gfx/graphics.h"
+
 namespace skin {
 
 namespace {
@@ -55,6 +57,19 @@ const gfx::Bitmap* mirroredTiles(DecodedPicture& picture) {
         }
     }
     return picture.tiles[0] && picture.tiles[1] ? picture.tiles : nullptr;
+}
+
+const gfx::Bitmap* stretchedLayer(DecodedPicture& picture, int w, int h) {
+    if (w <= 0 || h <= 0 || !picture.image) return nullptr;
+    if (picture.stretchedSize.cx != w || picture.stretchedSize.cy != h) {
+        picture.stretchedSize = SIZE{w, h};
+        picture.stretched = gfx::Bitmap::create(w, h, gfx::PixelFormat32bppARGB);
+        if (picture.stretched) {
+            gfx::Graphics g = gfx::Graphics::fromImage(picture.stretched);
+            g.drawImage(picture.image, 0, 0, static_cast<float>(w), static_cast<float>(h));
+        }
+    }
+    return picture.stretched ? &picture.stretched : nullptr;
 }
 
 void releaseDecodedPictures() { cache().clear(); }

@@ -16,6 +16,10 @@ struct DecodedPicture {
     // picture as 32-bit ARGB as it is and mirrored left to right.
     bool tilesMade = false;
     gfx::Bitmap tiles[2];
+    // The picture stretched over a client area of one size, as the
+    // stretched placement draws it; made again for another size.
+    SIZE stretchedSize{0, 0};
+    gfx::Bitmap stretched;
 };
 
 // The decoded picture of these bytes; null for no bytes.  The pointer stays
@@ -25,6 +29,13 @@ DecodedPicture* decodedPicture(const Bytes& bytes);
 // The plain and the mirrored tile of a decoded picture, or null when it has
 // no pixels to copy (a picture that is no bitmap, a metafile say).
 const gfx::Bitmap* mirroredTiles(DecodedPicture& picture);
+
+// The picture stretched to w x h on a transparent layer, made on first use
+// for that size; null when it cannot be made.  Drawn at its own size it gives
+// the pixels the picture stretched straight onto a surface gives, in a small
+// part of the time: the graphics library resamples a stretched picture in
+// software, pixel by pixel.
+const gfx::Bitmap* stretchedLayer(DecodedPicture& picture, int w, int h);
 
 // Frees every decoded picture (before GDI+ is shut down).
 void releaseDecodedPictures();

@@ -7,6 +7,7 @@
 #include "skin/controls/dispatch.h"
 #include "skin/controls/edit_combo.h"
 #include "skin/controls/menu_table.h"
+#include "skin/controls/owner_draw.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/child_messages.h"
 #include "skin/window/close_effect.h"
@@ -234,6 +235,13 @@ void onCommand(WPARAM wp, LPARAM lp) {
     if (HIWORD(wp) == EN_CHANGE && win::sameClassName(cls, "Edit")) repaintLiveBars(control);
 }
 
+// The item is handed on as a copy of the system's structure.
+void onDrawItem(const WindowRecord& r, LPARAM lp) {
+    if (!lp) return;
+    const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+    dispatchOwnerDraw(indexOfRecord(r), item);
+}
+
 void onNotify(LPARAM lp) {
     const auto* header = reinterpret_cast<const NMHDR*>(lp);
     if (repaintsOnNotify(header->code)) InvalidateRect(header->hwndFrom, nullptr, TRUE);
@@ -307,6 +315,7 @@ LRESULT CALLBACK skinnedWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SYSCOMMAND:       onSysCommand(r, wp); break;
     case WM_QUERYOPEN:        onQueryOpen(r); break;
     case WM_SETTEXT:          onSetText(r, lp); break;
+    case WM_DRAWITEM:         onDrawItem(r, lp); break;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:

@@ -4,6 +4,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "skin/window/button_item.h"
 #include "skin/window/control_item.h"
 #include "skin/window/edit_items.h"
 #include "skin/window/skin_types.h"
@@ -146,7 +147,7 @@ struct WindowRecord {
     Callback helpCallback, menuCallback, closeQueryCallback;
 
     // One list per family of skinned controls.
-    ControlList<ControlItem> buttons{1};
+    ControlList<ButtonItem> buttons{1};
     ControlList<EditItem> edits{1};
     ControlList<ComboItem> comboBoxes{1};
     ControlList<ControlItem> listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1},

@@ -90,15 +90,16 @@ TEST_F(RunningProgram, ControlsHaveTheirClassesCaptionsAndStyles) {
         LONG typeMask;
         LONG type;
     } cases[] = {
+        // The skin engine has made the push buttons owner-drawn.
         {ctl::转换框, "SysTabControl32", "", 0, 0},
-        {ctl::激活网页酷狗, "Button", "激活网页酷狗播放器", 0xF, BS_PUSHBUTTON},
-        {ctl::值班截图按钮, "Button", "截图工具[暂停使用]", 0xF, BS_PUSHBUTTON},
-        {ctl::背景音乐帮助, "Button", "酷狗网页版播放如何播放Lumo背景音", 0xF, BS_PUSHBUTTON},
+        {ctl::激活网页酷狗, "Button", "激活网页酷狗播放器", 0xF, BS_OWNERDRAW},
+        {ctl::值班截图按钮, "Button", "截图工具[暂停使用]", 0xF, BS_OWNERDRAW},
+        {ctl::背景音乐帮助, "Button", "酷狗网页版播放如何播放Lumo背景音", 0xF, BS_OWNERDRAW},
         {ctl::分组框1, "Button", " 效果设置 ", 0xF, BS_GROUPBOX},
         {ctl::总在最前选择框, "Button", "总在最前", 0xF, BS_AUTOCHECKBOX},
-        {ctl::皮肤更换, "Button", "皮肤更换", 0xF, BS_PUSHBUTTON},
-        {ctl::自定义背景图, "Button", "自定义皮肤", 0xF, BS_PUSHBUTTON},
-        {ctl::歌词搜索按钮, "Button", "搜索", 0xF, BS_PUSHBUTTON},
+        {ctl::皮肤更换, "Button", "皮肤更换", 0xF, BS_OWNERDRAW},
+        {ctl::自定义背景图, "Button", "自定义皮肤", 0xF, BS_OWNERDRAW},
+        {ctl::歌词搜索按钮, "Button", "搜索", 0xF, BS_OWNERDRAW},
         {ctl::透明度组合框, "ComboBox", "不透明", 0x3, CBS_DROPDOWNLIST},
         {ctl::编辑器文字颜色, "ComboBox", "默认", 0x3, CBS_DROPDOWNLIST},
         {ctl::公告框, "Edit", nullptr, ES_MULTILINE | WS_VSCROLL | WS_HSCROLL, ES_MULTILINE},

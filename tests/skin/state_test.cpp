@@ -138,7 +138,7 @@ TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
     skin(second);
     skin(third);
     HWND button = newWindow(second), toolbar = newWindow(second), thirdEdit = newWindow(third);
-    record(2).buttons.push_back({button});
+    record(2).buttons.emplace_back().hwnd = button;
     setProp(button, keys::kOwnerIndex, 2);
     record(2).toolbars.push_back({toolbar});
     setProp(toolbar, keys::kToolbarOwnerIndex, 2);
