@@ -3,8 +3,12 @@
 #include <commctrl.h>
 
 #include "app/label.h"
+#include "app/page_area.h"
 #include "app/picture_box.h"
 #include "app/web_browser.h"
+#include "skin/controls/backdrop.h"
+#include "skin/window/memory_dc.h"
+#include "skin/window/window_record.h"
 
 namespace app {
 
@@ -38,13 +42,16 @@ KindClass classOf(ControlKind kind) {
 constexpr int kDroppedListHeight = 200;
 
 // A group box draws only its frame and caption; with the parent clipping its
-// children, nothing else would paint the area inside the frame.
+// children, nothing else would paint the area inside the frame.  Over a skin
+// the inside shows the skin as it lies there (the caption keeps the veiled
+// brush it is given).
 LRESULT CALLBACK groupBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) {
     switch (msg) {
     case WM_ERASEBKGND: {
         RECT rc;
         GetClientRect(hwnd, &rc);
-        fillWithParentBackground(hwnd, reinterpret_cast<HDC>(wp), rc);
+        const auto dc = reinterpret_cast<HDC>(wp);
+        if (!paintSkinBehind(hwnd, dc, rc)) fillWithParentBackground(hwnd, dc, rc);
         return 1;
     }
     case WM_NCDESTROY: RemoveWindowSubclass(hwnd, groupBoxProc, 0); break;
@@ -67,10 +74,21 @@ void fillWithParentBackground(HWND control, HDC dc, const RECT& rc) {
     auto brush = reinterpret_cast<HBRUSH>(
         SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
     if (!brush) brush = GetSysColorBrush(COLOR_BTNFACE);
-    POINT origin{0, 0};
-    MapWindowPoints(control, parent, &origin, 1);
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
     FillRect(dc, &rc, brush);
+}
+
+bool isOverSkin(HWND control) {
+    const int index = skin::findSkinnedWindow(control);
+    return index && skin::record(index).caches.backgroundSurface;
+}
+
+bool paintSkinBehind(HWND control, HDC dc, const RECT& rc) {
+    if (!isOverSkin(control) || rc.right <= rc.left || rc.bottom <= rc.top) return false;
+    skin::Canvas canvas(skin::paintControlBackdrop(control, rc));
+    if (!canvas) return false;
+    BitBlt(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, canvas.get(), 0, 0, SRCCOPY);
+    return true;
 }
 
 bool registerControlClasses(HINSTANCE instance) {
@@ -103,6 +121,7 @@ HWND createControl(const ControlContext& context, const ControlSpec& spec, bool 
         break;
     case ControlKind::DropDownList: fillList(hwnd, spec); break;
     case ControlKind::GroupBox:     SetWindowSubclass(hwnd, groupBoxProc, 0, 0); break;
+    case ControlKind::Tab:          showSkinBehindPages(hwnd); break;
     default:                        break;
     }
     // clang-format on

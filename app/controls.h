@@ -20,9 +20,19 @@ struct ControlContext {
 HWND createControl(const ControlContext& context, const ControlSpec& spec, bool visible);
 
 // Fills a rectangle of a control with what its parent answers to
-// WM_CTLCOLORSTATIC, lined up with the parent (a pattern brush cut from the
-// parent's image continues seamlessly).
+// WM_CTLCOLORSTATIC.  The brush is lined up with the control's own client
+// area, which is where a skinned parent cuts its pattern brush from what lies
+// behind the control.
 void fillWithParentBackground(HWND control, HDC dc, const RECT& rc);
+
+// Whether the control lies in a skinned window whose skin image is composed.
+bool isOverSkin(HWND control);
+
+// Copies the skin image that lies behind a rectangle of a control without a
+// border (its client and window rectangles start at the same corner) onto
+// the context, pixel for pixel.  False, and nothing drawn, when the control
+// is in no skinned window.
+bool paintSkinBehind(HWND control, HDC dc, const RECT& rc);
 
 // Registers the window classes of our own controls (labels, picture boxes,
 // browser hosts).

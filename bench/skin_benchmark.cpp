@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/features.h"
@@ -79,6 +80,40 @@ double composeOfPlainWindow() {
     DestroyWindow(window);
     skin::removeWindowRecord(index);
     return ms;
+}
+
+// The editor page of a main window: one keystroke with its repaint, and one
+// scroll step of 200 lines with the cover's repaint.
+struct EditorTimes {
+    double keystroke, scrollStep;
+};
+
+EditorTimes editorTimes(HWND window) {
+    app::showPage(window, 3);
+    HWND editor = GetDlgItem(window, app::ctl::编辑器);
+    SetFocus(editor);
+    UpdateWindow(window);
+    pump();
+    auto send = [&](UINT msg, WPARAM wp) {
+        SendMessageA(editor, msg, wp, 0);
+        UpdateWindow(editor);
+    };
+    EditorTimes t{};
+    t.keystroke = medianMs([&] {
+        SendMessageA(editor, WM_KEYDOWN, 'A', 0);
+        SendMessageA(editor, WM_CHAR, 'a', 0);
+        SendMessageA(editor, WM_KEYUP, 'A', 0);
+        UpdateWindow(editor);
+    });
+    std::string lines;
+    for (int i = 0; i < 200; ++i) lines += "line\r\n";
+    SetWindowTextA(editor, lines.c_str());
+    pump();
+    t.scrollStep = medianMs([&] { send(WM_VSCROLL, SB_LINEDOWN); }, [&] { send(WM_VSCROLL, SB_TOP); });
+    SetWindowTextA(editor, "");
+    app::showPage(window, 1);
+    pump();
+    return t;
 }
 
 // The main window skinned as the toolbox skins it, but with the control skin
@@ -169,6 +204,12 @@ int main() {
     // The pointer enters a push button: its hot repaint, beside a repaint of
     // the same button in the system's look.
     HWND controlsPlain = mainWindowWithPlainControls(instance);
+    // The editor: a keystroke and a scroll step, skinned and, with the
+    // control skin switched off while they run, in the system's look.
+    const EditorTimes editor = editorTimes(skinned);
+    skin::setSkinOptions(0, 100, 0);
+    const EditorTimes plainEditor = editorTimes(controlsPlain);
+    skin::setSkinOptions(1, 100, 0);
     HWND skinButton = GetDlgItem(skinned, app::ctl::皮肤更换);
     const LPARAM inside = MAKELPARAM(40, 16);
     double hover = medianMs([&] { SendMessageA(skinButton, WM_MOUSEMOVE, 0, inside); },
@@ -184,6 +225,10 @@ int main() {
     std::printf("  one hover fade tick                              %8.2f ms\n", tick);
     std::printf("  one BitBlt of the window image                   %8.2f ms\n", blit);
     std::printf("  full repaint of the same window unskinned        %8.2f ms\n", plainRepaint);
+    std::printf("  one keystroke in the editor, skinned             %8.2f ms\n", editor.keystroke);
+    std::printf("  one keystroke, control skin off                  %8.2f ms\n", plainEditor.keystroke);
+    std::printf("  one scroll step of the editor with its cover     %8.2f ms\n", editor.scrollStep);
+    std::printf("  one scroll step, control skin off                %8.2f ms\n", plainEditor.scrollStep);
     std::printf("  skin change from the menu, window repainted      %8.2f ms\n", skinChange);
     std::printf("  custom 1920 x 1080 picture applied and repainted %8.2f ms\n", customPicture);
     std::printf("  hover repaint of a skinned push button           %8.2f ms\n", hover);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "skin/controls/button.h"
+#include "skin/controls/edit_combo.h"
 #include "skin/window/settings.h"
 
 namespace skin {
@@ -14,7 +15,7 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 2> kEntries{skinPushButtons, skinCheckButtons};
+constexpr std::array<Entry, 3> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes};
 
 }  // namespace
 

@@ -6,9 +6,13 @@
 
 namespace skin {
 
-ColourAnswer colourAnswerFor(UINT message, std::string_view controlClass, LONG controlStyle) {
+ColourAnswer colourAnswerFor(UINT message, std::string_view controlClass, LONG controlStyle,
+                             std::string_view parentClass) {
     const bool ownerDrawn = (controlStyle & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
     switch (message) {
+    case WM_CTLCOLOREDIT:
+        return win::sameClassName(parentClass, "ComboBox") ? ColourAnswer::PassOn : ColourAnswer::PatternBrush;
+    case WM_CTLCOLORSTATIC: return ColourAnswer::PatternBrush;
     case WM_CTLCOLORBTN: return ColourAnswer::HollowBrush;
     case WM_CTLCOLORLISTBOX:
         return win::sameClassName(controlClass, "ListBox") && !ownerDrawn ? ColourAnswer::HollowBrush

@@ -8,13 +8,17 @@ namespace skin {
 
 // How the window answers a control's WM_CTLCOLOR* message.
 enum class ColourAnswer {
-    PassOn,       // the window's own procedure answers
-    HollowBrush,  // transparent background, the control's text colour
+    PassOn,        // the window's own procedure answers
+    HollowBrush,   // transparent background, the control's text colour
+    PatternBrush,  // the same over a brush of the veiled skin behind the control
 };
 
-// Buttons, and list boxes that draw their own items through the system, get
-// the hollow brush; owner-drawn list boxes paint their own background.
-ColourAnswer colourAnswerFor(UINT message, std::string_view controlClass, LONG controlStyle);
+// Edits (but a combo box's edit field, which its combo box answers for) and
+// statics get the pattern brush; buttons, and list boxes that draw their own
+// items through the system, the hollow brush; owner-drawn list boxes paint
+// their own background.
+ColourAnswer colourAnswerFor(UINT message, std::string_view controlClass, LONG controlStyle,
+                             std::string_view parentClass);
 
 // Whether a WM_COMMAND notification makes the window invalidate the control
 // (with erase): an edit scrolled or changed, a list box selection made or

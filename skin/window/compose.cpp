@@ -467,6 +467,9 @@ void invalidateSkinnedChildren(WindowRecord& r) {
             if (IsWindowVisible(k)) InvalidateRect(k, nullptr, TRUE);
     });
     each(r.edits, [](HWND c) { InvalidateRect(c, nullptr, TRUE); });
+    each(r.comboBoxes, [](HWND c) { InvalidateRect(c, nullptr, TRUE); });
+    for (const EditItem& edit : r.edits)
+        edit.covers.forEachWindow([](HWND cover) { InvalidateRect(cover, nullptr, FALSE); });
     auto withoutErase = [](HWND c) { InvalidateRect(c, nullptr, FALSE); };
     each(r.buttons, withoutErase);
     each(r.trackbars, withoutErase);

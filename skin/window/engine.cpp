@@ -2,6 +2,7 @@
 
 #include "gfx/startup.h"
 #include "skin/controls/menu_table.h"
+#include "skin/controls/scroll_overlay.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/picture_cache.h"
@@ -25,6 +26,7 @@ void stopSkinEngine() {
     clearWindowRecords();
     menuTable().clear();
     releaseCaptionGlyphImages();
+    releaseArrowGlyphImages();
     releaseDecodedPictures();
     releaseAllMemoryDcs();
     if (ULONG_PTR token = settings().graphicsToken) {

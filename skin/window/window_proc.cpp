@@ -5,6 +5,7 @@
 
 #include "skin/controls/backdrop.h"
 #include "skin/controls/dispatch.h"
+#include "skin/controls/edit_combo.h"
 #include "skin/controls/menu_table.h"
 #include "skin/controls/owner_draw.h"
 #include "skin/window/caption_buttons.h"
@@ -207,9 +208,11 @@ bool controlColoursActive() {
 std::optional<LRESULT> onControlColour(UINT msg, WPARAM wp, LPARAM lp) {
     if (!controlColoursActive()) return std::nullopt;
     const auto control = reinterpret_cast<HWND>(lp);
-    if (colourAnswerFor(msg, win::className(control), win::style(control)) != ColourAnswer::HollowBrush)
-        return std::nullopt;
     const auto dc = reinterpret_cast<HDC>(wp);
+    const ColourAnswer answer =
+        colourAnswerFor(msg, win::className(control), win::style(control), win::className(GetParent(control)));
+    if (answer == ColourAnswer::PatternBrush) return reinterpret_cast<LRESULT>(answerWithVeiledBrush(control, dc));
+    if (answer != ColourAnswer::HollowBrush) return std::nullopt;
     SetTextColor(dc, win::prop<COLORREF>(control, keys::kTextColour));
     SetBkMode(dc, TRANSPARENT);
     DeleteObject(win::prop<HGDIOBJ>(control, keys::kControlBrush));
@@ -225,8 +228,11 @@ void onCommand(WPARAM wp, LPARAM lp) {
             invokeCallback(entry->callback, {static_cast<int>(command.item)});
     }
     const auto control = reinterpret_cast<HWND>(lp);
-    if (control && controlColoursActive() && repaintsOnCommand(win::className(control), HIWORD(wp)))
-        InvalidateRect(control, nullptr, TRUE);
+    if (!control || !controlColoursActive()) return;
+    const std::string cls = win::className(control);
+    if (repaintsOnCommand(cls, HIWORD(wp))) InvalidateRect(control, nullptr, TRUE);
+    // A changed text may have moved the edit's scroll bars.
+    if (HIWORD(wp) == EN_CHANGE && win::sameClassName(cls, "Edit")) repaintLiveBars(control);
 }
 
 // The item is handed on as a copy of the system's structure.
@@ -268,11 +274,8 @@ void releaseWindowSkin(HWND window) {
     if (!index) return;
     WindowRecord& r = record(index);
     DestroyMenu(win::prop<HMENU>(window, keys::kWindowMenu));
-    for (const ControlItem& edit : r.edits) {
-        if (!edit.hwnd) continue;
-        DeleteObject(win::prop<HGDIOBJ>(edit.hwnd, keys::kControlBitmap));
-        DeleteObject(win::prop<HGDIOBJ>(edit.hwnd, keys::kControlBrush));
-    }
+    for (const EditItem& edit : r.edits)
+        if (edit.hwnd) deleteHandedOutBrush(edit.hwnd);
     releaseRecordSurfaces(r);
     SetWindowLongPtrA(window, GWLP_WNDPROC, win::prop<LONG_PTR>(window, keys::kPreviousProc));
     removeWindowRecord(index);

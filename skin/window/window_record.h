@@ -1,5 +1,4 @@
 #pragma once
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -7,6 +6,7 @@
 
 #include "skin/window/button_item.h"
 #include "skin/window/control_item.h"
+#include "skin/window/edit_items.h"
 #include "skin/window/skin_types.h"
 #include "skin/window/tooltip.h"
 #include "win/fonts.h"
@@ -148,7 +148,9 @@ struct WindowRecord {
 
     // One list per family of skinned controls.
     ControlList<ButtonItem> buttons{1};
-    ControlList<ControlItem> edits{1}, listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1},
+    ControlList<EditItem> edits{1};
+    ControlList<ComboItem> comboBoxes{1};
+    ControlList<ControlItem> listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1},
         containers{1};
 
     // Calls f(list, toolbarKeys) for every control list of the record; the
@@ -157,6 +159,7 @@ struct WindowRecord {
     void forEachControlList(F&& f) {
         f(buttons, false);
         f(edits, false);
+        f(comboBoxes, false);
         f(listLike, false);
         f(trackbars, false);
         f(progressBars, false);

@@ -142,8 +142,13 @@ TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
     setProp(button, keys::kOwnerIndex, 2);
     record(2).toolbars.push_back({toolbar});
     setProp(toolbar, keys::kToolbarOwnerIndex, 2);
-    record(3).edits.push_back({thirdEdit});
+    HWND cover = newWindow(third);
+    EditItem edit;
+    edit.hwnd = thirdEdit;
+    edit.covers.vertical = cover;
+    record(3).edits.push_back(edit);
     setProp(thirdEdit, keys::kOwnerIndex, 3);
+    setProp(cover, keys::kOwnerIndex, 3);
 
     removeWindowRecord(1);
     ASSERT_EQ(windowRecords().size(), 2u);
@@ -155,6 +160,7 @@ TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
     EXPECT_EQ(propOf(toolbar, keys::kToolbarOwnerIndex), 1);
     EXPECT_EQ(propOf(toolbar, keys::kOwnerIndex), 0);
     EXPECT_EQ(propOf(thirdEdit, keys::kOwnerIndex), 2);
+    EXPECT_EQ(propOf(cover, keys::kOwnerIndex), 2);  // the edit's scroll bar cover too
 
     removeWindowRecord(0);  // out of range: nothing happens
     removeWindowRecord(3);

@@ -43,18 +43,27 @@ TEST(ChildMessages, ColourAnswers) {
         UINT message;
         const char* cls;
         LONG style;
+        const char* parent;
         ColourAnswer answer;
     } cases[] = {
-        {WM_CTLCOLORBTN, "Button", 0, ColourAnswer::HollowBrush},
-        {WM_CTLCOLORLISTBOX, "ListBox", 0, ColourAnswer::HollowBrush},
-        {WM_CTLCOLORLISTBOX, "LISTBOX", LBS_SORT, ColourAnswer::HollowBrush},
-        {WM_CTLCOLORLISTBOX, "ListBox", LBS_OWNERDRAWFIXED, ColourAnswer::PassOn},
-        {WM_CTLCOLORLISTBOX, "ListBox", LBS_OWNERDRAWVARIABLE, ColourAnswer::PassOn},
-        {WM_CTLCOLORLISTBOX, "ComboLBox", 0, ColourAnswer::PassOn},
-        {WM_CTLCOLORSCROLLBAR, "ScrollBar", 0, ColourAnswer::PassOn},
+        {WM_CTLCOLORBTN, "Button", 0, "Main", ColourAnswer::HollowBrush},
+        {WM_CTLCOLORLISTBOX, "ListBox", 0, "Main", ColourAnswer::HollowBrush},
+        {WM_CTLCOLORLISTBOX, "LISTBOX", LBS_SORT, "Main", ColourAnswer::HollowBrush},
+        {WM_CTLCOLORLISTBOX, "ListBox", LBS_OWNERDRAWFIXED, "Main", ColourAnswer::PassOn},
+        {WM_CTLCOLORLISTBOX, "ListBox", LBS_OWNERDRAWVARIABLE, "Main", ColourAnswer::PassOn},
+        {WM_CTLCOLORLISTBOX, "ComboLBox", 0, "Main", ColourAnswer::PassOn},
+        {WM_CTLCOLORSCROLLBAR, "ScrollBar", 0, "Main", ColourAnswer::PassOn},
+        // Edits take the veiled skin, but a combo box answers for its own field.
+        {WM_CTLCOLOREDIT, "Edit", ES_MULTILINE, "Main", ColourAnswer::PatternBrush},
+        {WM_CTLCOLOREDIT, "Edit", 0, "ToolbarWindow32", ColourAnswer::PatternBrush},
+        {WM_CTLCOLOREDIT, "Edit", 0, "COMBOBOX", ColourAnswer::PassOn},
+        // Labels, group boxes, check boxes and read-only edits alike.
+        {WM_CTLCOLORSTATIC, "Static", 0, "Main", ColourAnswer::PatternBrush},
+        {WM_CTLCOLORSTATIC, "Button", BS_GROUPBOX, "Main", ColourAnswer::PatternBrush},
+        {WM_CTLCOLORSTATIC, "Edit", ES_READONLY, "ComboBox", ColourAnswer::PatternBrush},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(colourAnswerFor(c.message, c.cls, c.style), c.answer) << c.cls << " " << c.message;
+        EXPECT_EQ(colourAnswerFor(c.message, c.cls, c.style, c.parent), c.answer) << c.cls << " " << c.message;
 }
 
 TEST(ChildMessages, NotificationsThatRepaintTheControl) {
