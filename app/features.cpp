@@ -21,6 +21,10 @@ namespace {
 
 constexpr std::array<BYTE, 4> kTransparencyAlpha{255, 225, 150, 75};
 
+// 默认 (none), 黑色, 红色, 蓝色, 绿色, 黄色, 白色, 紫色, 灰色.
+constexpr std::array<std::optional<COLORREF>, 9> kEditorColours{std::nullopt, 0x000000, 0x0000FF, 0xFF0000, 0x00FF00,
+                                                                0x00FFFF,     0xFFFFFF, 0xFF0090, 0x808080};
+
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 
 // The picker's side panel is one of the program's own windows while the
@@ -59,6 +63,7 @@ struct Binding {
 };
 
 constexpr Binding kBindings[] = {
+    {ctl::编辑器文字颜色, CBN_SELCHANGE, applyEditorColour},
     {ctl::总在最前选择框, BN_CLICKED, applyAlwaysOnTop},
     {ctl::透明度组合框, CBN_SELCHANGE, applyTransparency},
     {ctl::皮肤更换, kReleasedOver, popUpSkinMenu},
@@ -74,6 +79,18 @@ constexpr Binding kBindings[] = {
 std::optional<BYTE> transparencyAlpha(int index) {
     if (index < 0 || index >= static_cast<int>(kTransparencyAlpha.size())) return std::nullopt;
     return kTransparencyAlpha[static_cast<size_t>(index)];
+}
+
+std::optional<COLORREF> editorColour(int index) {
+    if (index < 0 || index >= static_cast<int>(kEditorColours.size())) return std::nullopt;
+    return kEditorColours[static_cast<size_t>(index)];
+}
+
+void applyEditorColour(HWND mainWindow) {
+    const auto index = static_cast<int>(SendDlgItemMessageA(mainWindow, ctl::编辑器文字颜色, CB_GETCURSEL, 0, 0));
+    const std::optional<COLORREF> colour = editorColour(index);
+    if (!colour) return;
+    setEditorTextColour(mainWindow, *colour);
 }
 
 void applyAlwaysOnTop(HWND mainWindow) {

@@ -12,6 +12,13 @@ namespace app {
 // nothing for an index outside the list.
 std::optional<BYTE> transparencyAlpha(int index);
 
+// The text colour an item of 编辑器文字颜色 (0-based) gives the editor;
+// nothing for "默认", which leaves the colour as it is, and for an index
+// outside the list.
+std::optional<COLORREF> editorColour(int index);
+
+// The whole text of 编辑器 takes the chosen colour.
+void applyEditorColour(HWND mainWindow);
 void applyAlwaysOnTop(HWND mainWindow);
 // Keeps the window's other extended styles; it stays layered for the rest of
 // the run, also at full opacity.

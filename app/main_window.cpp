@@ -14,6 +14,7 @@
 #include "app/web_browser.h"
 #include "app/web_pages.h"
 #include "app/window_class.h"
+#include "skin/controls/dispatch.h"
 #include "win/handles.h"
 #include "win/resources.h"
 #include "win/window.h"
@@ -162,6 +163,11 @@ void showPage(HWND mainWindow, int page) {
         // Controls that have been removed (the player notice) stay removed.
         if (HWND child = GetDlgItem(mainWindow, spec.id)) ShowWindow(child, spec.page == page ? SW_SHOWNA : SW_HIDE);
     }
+}
+
+void setEditorTextColour(HWND mainWindow, COLORREF colour) {
+    if (MainWindowState* state = stateOf(mainWindow)) state->editorText = colour;
+    skin::setControlTextColour(GetDlgItem(mainWindow, ctl::编辑器), colour);
 }
 
 HMENU skinMenu(HWND mainWindow) {

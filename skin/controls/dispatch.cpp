@@ -26,6 +26,11 @@ void skinChildControls(int index, HWND window) {
     for (Entry entry : kEntries) entry(index, window);
 }
 
+void setControlTextColour(HWND control, COLORREF colour) {
+    win::setProp(control, keys::kTextColour, colour);
+    InvalidateRect(control, nullptr, TRUE);
+}
+
 LRESULT forwardToPrevious(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool toolbarKeys) {
     const auto previous = win::prop<WNDPROC>(hwnd, toolbarKeys ? keys::kToolbarPreviousProc : keys::kPreviousProc);
     if (!previous) return DefWindowProcA(hwnd, msg, wp, lp);

@@ -62,6 +62,10 @@ int registerControl(int index, ControlList<Item> WindowRecord::*list, HWND child
         index, list, child, procedure, [](Item&) {}, toolbarKeys);
 }
 
+// The colour a skinned control draws its text in (the property "Kj_Ztys",
+// black when absent); the control repaints with it.
+void setControlTextColour(HWND control, COLORREF colour);
+
 // Passes a message on to the procedure the skin procedure replaced, read from
 // the control's property at this moment.
 LRESULT forwardToPrevious(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool toolbarKeys = false);

@@ -335,4 +335,31 @@ TEST_F(SkinnedControls, TypingLeavesNoBoxesBehindTheGlyphs) {
     EXPECT_TRUE(looksLike(windowPixel(editor, (r.right - r.left) / 2 + 150, 60), kVeiled));
 }
 
+TEST_F(SkinnedControls, TheEditorsTextTakesTheChosenColourAndDefaultKeepsIt) {
+    pickWithMouse(item(ctl::编辑器文字颜色), 2);  // 红色
+    pickWithMouse(item(ctl::编辑器文字颜色), 0);  // 默认: the colour stays
+    showEditorPage();
+    HWND editor = item(ctl::编辑器);
+    remote::clickWindow(editor);
+    remote::moveMouse(5, 5);
+    typeText("WWWWWWWWWW\nMMMMMMMMMM\n");
+    RECT r;
+    GetWindowRect(editor, &r);
+    const RECT area{r.left + 3, r.top + 3, r.left + 200, r.top + 60};
+    auto count = [&](bool red) {
+        screen::Shot shot(area);
+        int found = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x) {
+                const COLORREF p = shot.at(x, y);
+                if (red ? GetRValue(p) > 180 && GetGValue(p) < 90 && GetBValue(p) < 90
+                        : GetRValue(p) < 60 && GetGValue(p) < 60 && GetBValue(p) < 60)
+                    ++found;
+            }
+        return found;
+    };
+    EXPECT_TRUE(remote::waitUntil([&] { return count(true) > 60; }, 10000)) << count(true);
+    EXPECT_EQ(count(false), 0);  // no glyph is left black
+}
+
 }  // namespace

@@ -21,6 +21,14 @@ TEST(FeatureRules, EachTransparencyItemHasItsAlpha) {
     EXPECT_EQ(app::transparencyAlpha(4), std::nullopt);
 }
 
+TEST(FeatureRules, EachEditorColourItemHasItsColourButDefaultKeepsTheColour) {
+    const std::optional<COLORREF> expected[] = {std::nullopt, 0x000000, 0x0000FF, 0xFF0000, 0x00FF00,
+                                                0x00FFFF,     0xFFFFFF, 0xFF0090, 0x808080};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(app::editorColour(i), expected[i]) << i;
+    EXPECT_EQ(app::editorColour(-1), std::nullopt);
+    EXPECT_EQ(app::editorColour(9), std::nullopt);
+}
+
 TEST(FeatureRules, ThePickersPanelCountsOnceAmongTheProgramsWindowsWhileTheDialogRuns) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     ASSERT_TRUE(app::registerMainWindowClass(instance));
