@@ -63,6 +63,7 @@ struct CaptionButtonLook {
     int separatorAlpha = 60;
     std::optional<float> nextSeparatorX;
     float blockTop = 0, blockHeight = 22;
+    bool operator==(const CaptionButtonLook&) const = default;
 };
 
 // The look of button n of a record, pressed or at a hover alpha.

@@ -1,6 +1,8 @@
 #include "skin/window/compose.h"
 
 #include <algorithm>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "gfx/brushes.h"
@@ -394,6 +396,93 @@ void drawBarItem(WindowRecord& r, int item) {
 
 // ---- Compose --------------------------------------------------------------------------
 
+namespace {
+
+// Everything the surface of a compose depends on up to its caption buttons
+// (the bar items are drawn after them, afresh each time): two composes with
+// equal inputs draw the same pixels there, and leave the same strip caches.
+struct ComposeInputs {
+    int w = 0, h = 0;
+    unsigned picture = 0;  // the decoding of the picture drawn; 0 for none
+    int mode = 0;
+    gfx::ARGB back = 0;
+    LONG tint = -1;
+    int tintAlpha = 0;
+    bool gloss = false, framed = false;
+    int captionHeight = 0;
+    int barX = 0, barY = 0, barW = 0, barH = 0;  // the band the bar cache takes
+    std::optional<TitleLook> title;
+    std::vector<CaptionButtonLook> buttons;
+    bool operator==(const ComposeInputs&) const = default;
+};
+
+ComposeInputs composeInputs(const WindowRecord& r, int w, int h) {
+    const SkinSettings& s = settings();
+    const bool own = !r.ownPicture.empty();
+    ComposeInputs in;
+    in.w = w;
+    in.h = h;
+    if (const DecodedPicture* picture = decodedPicture(own ? r.ownPicture : s.backgroundPicture))
+        in.picture = picture->serial;
+    in.mode = own ? r.ownPictureMode : s.placementMode;
+    in.back = backColour(r);
+    in.tint = r.tintColour;
+    in.tintAlpha = r.tintAlpha;
+    in.gloss = r.caption.captionGloss;
+    in.framed = r.framed;
+    in.captionHeight = r.caption.captionHeight;
+    in.barX = r.bar.barRect.x;
+    in.barY = r.bar.barRect.y;
+    in.barW = r.bar.barRect.w;
+    in.barH = r.bar.barRect.h;
+    if (r.framed) {
+        if (r.caption.showTitle) in.title = titleLook(r, win::windowText(r.hwnd));
+        for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i)
+            in.buttons.push_back(captionButtonLook(r, i, false, 0));
+    }
+    return in;
+}
+
+// The surface as the last full compose of a window left it before its bar
+// items, with the inputs it was drawn from.  A window composed again with
+// the same inputs (shown, restored, activated, its skin set again) copies
+// it instead of drawing picture, tint, gloss, frame, title and buttons anew.
+struct ComposeMemo {
+    ComposeInputs inputs;
+    HDC dc = nullptr;
+    HBITMAP oldBitmap = nullptr, bitmap = nullptr;
+};
+
+std::unordered_map<HWND, ComposeMemo>& composeMemos() {
+    // Never destroyed by itself: each entry goes with its window's surfaces.
+    static auto* memos = new std::unordered_map<HWND, ComposeMemo>;
+    return *memos;
+}
+
+// Picture, tint, gloss, frame, strip caches, title and caption buttons.
+void drawUpToTheBarItems(WindowRecord& r, HBITMAP bitmap, int w) {
+    SurfaceCaches& c = r.caches;
+    const bool cleared = fillDib(bitmap, backColour(r));
+    gfx::Graphics g = gfx::Graphics::fromHdc(c.backgroundSurface);
+    if (cleared) drawBackgroundLayers(g, r);
+    else drawBackground(g, r);
+    if (r.framed) drawFrame(r, g);
+    replaceStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap, c.backgroundSurface, 0, 0, w,
+                      r.caption.captionHeight);
+    const IntRect& bar = r.bar.barRect;
+    replaceStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap, c.backgroundSurface, bar.x, bar.y, bar.w,
+                      bar.h);
+    if (!r.framed) return;
+    if (r.caption.showTitle) paintCaptionTitle(g, c.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
+    for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i) {
+        const CaptionButtonLook look = captionButtonLook(r, i, false, 0);
+        restoreFromCaptionCache(r, captionButtonRestoreArea(look));
+        paintCaptionButton(g, look);
+    }
+}
+
+}  // namespace
+
 void composeWindowSkin(int index, bool copyToScreen) {
     if (validIndex(index)) composeWindowSkin(record(index), copyToScreen);
 }
@@ -417,27 +506,18 @@ void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
         win::setProp(r.hwnd, keys::kSurfaceBitmap, bitmap);
     }
 
-    const bool cleared = fillDib(bitmap, backColour(r));
-    {
+    ComposeInputs inputs = composeInputs(r, w, h);
+    ComposeMemo& memo = composeMemos()[r.hwnd];
+    if (memo.dc && memo.inputs == inputs) {
+        BitBlt(c.backgroundSurface, 0, 0, w, h, memo.dc, 0, 0, SRCCOPY);
+    } else {
+        drawUpToTheBarItems(r, bitmap, w);
+        replaceStripCache(memo.dc, memo.oldBitmap, memo.bitmap, c.backgroundSurface, 0, 0, w, h);
+        memo.inputs = std::move(inputs);
+    }
+    if (r.bar.barHeight > 0 && !r.bar.barItems.empty()) {
         gfx::Graphics g = gfx::Graphics::fromHdc(c.backgroundSurface);
-        if (cleared) drawBackgroundLayers(g, r);
-        else drawBackground(g, r);
-        if (r.framed) drawFrame(r, g);
-        replaceStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap, c.backgroundSurface, 0, 0, w,
-                          r.caption.captionHeight);
-        const IntRect& bar = r.bar.barRect;
-        replaceStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap, c.backgroundSurface, bar.x, bar.y, bar.w,
-                          bar.h);
-        if (r.framed) {
-            if (r.caption.showTitle) paintCaptionTitle(g, c.backgroundSurface, titleLook(r, win::windowText(r.hwnd)));
-            for (int i = 1; i <= static_cast<int>(r.caption.captionButtons.size()); ++i) {
-                const CaptionButtonLook look = captionButtonLook(r, i, false, 0);
-                restoreFromCaptionCache(r, captionButtonRestoreArea(look));
-                paintCaptionButton(g, look);
-            }
-        }
-        if (r.bar.barHeight > 0)
-            for (int i = 1; i <= static_cast<int>(r.bar.barItems.size()); ++i) paintBarItem(g, barItemLook(r, i));
+        for (int i = 1; i <= static_cast<int>(r.bar.barItems.size()); ++i) paintBarItem(g, barItemLook(r, i));
     }
 
     if (!holdsBitmapOfSize(c.compositionCache, w, h)) {
@@ -486,6 +566,10 @@ void markChildCachesStale(HWND window, bool /*containersOnly*/) {
 
 void releaseRecordSurfaces(WindowRecord& r) {
     SurfaceCaches& c = r.caches;
+    if (auto memo = composeMemos().find(r.hwnd); memo != composeMemos().end()) {
+        releaseStripCache(memo->second.dc, memo->second.oldBitmap, memo->second.bitmap);
+        composeMemos().erase(memo);
+    }
     releaseStripCache(c.captionCacheDc, c.captionCacheOldBitmap, c.captionCacheBitmap);
     releaseStripCache(c.barCacheDc, c.barCacheOldBitmap, c.barCacheBitmap);
     releaseMemoryDc(c.compositionCache);

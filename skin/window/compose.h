@@ -49,6 +49,7 @@ struct TitleLook {
     std::string fontName;
     int fontSize = 12;
     bool bold = true;
+    bool operator==(const TitleLook&) const = default;
 };
 
 // The title of a record with the given text.

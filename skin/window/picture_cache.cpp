@@ -41,7 +41,9 @@ DecodedPicture* decodedPicture(const Bytes& bytes) {
     for (DecodedPicture& p : pictures)
         if (p.bytes == bytes) return &p;
     if (pictures.size() >= kKeptPictures) pictures.pop_front();
+    static unsigned decodings = 0;
     DecodedPicture& added = pictures.emplace_back();
+    added.serial = ++decodings;
     added.bytes = bytes;
     added.image = gfx::Image::fromBytes(bytes);
     return &added;

@@ -11,6 +11,9 @@ namespace skin {
 
 struct DecodedPicture {
     Bytes bytes;
+    // Tells this decoding apart from every earlier one, also one whose
+    // storage this one reuses.
+    unsigned serial = 0;
     gfx::Image image;  // empty when the bytes do not decode
     // The two tiles of the mirrored placement, made on first use: the
     // picture as 32-bit ARGB as it is and mirrored left to right.

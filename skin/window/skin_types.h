@@ -14,6 +14,7 @@ struct IntRect {
 
 struct FloatRect {
     float x = 0, y = 0, w = 0, h = 0;
+    bool operator==(const FloatRect&) const = default;
 };
 
 // An application routine taking 32-bit integers and returning one (stdcall:

@@ -337,6 +337,46 @@ TEST_F(Compose, EveryModeFrameTintGlossAndBarMatchTheReference) {
     expectComposeMatchesReference("own picture");
 }
 
+TEST_F(Compose, ComposingAgainRedrawsEveryPixelAndFollowsEachChangedInput) {
+    rec().framed = 1;
+    rec().caption.captionGloss = 1;
+    rec().caption.showTitle = true;
+    rec().caption.hasMinButton = rec().caption.hasCloseButton = true;
+    buildCaptionButtons(rec(), kW);
+    withPicture(carried("SKIN_SEA_BLUE"), kPlaceMirroredTiles);
+    withBar(kW, kH);
+    composeWindowSkin(index, false);
+    // The same inputs again: every pixel comes back, scribbles included.
+    expectComposeMatchesReference("unchanged");
+    expectComposeMatchesReference("unchanged, once more");
+    // Each input on its own, then back.
+    SetWindowTextA(window, "Another title");
+    expectComposeMatchesReference("new title");
+    rec().tintColour = RGB(0, 90, 0);
+    rec().tintAlpha = 120;
+    expectComposeMatchesReference("tinted");
+    rec().tintAlpha = 60;
+    expectComposeMatchesReference("lighter tint");
+    rec().caption.captionGloss = 0;
+    expectComposeMatchesReference("no gloss");
+    withPicture(translucentPng(29, 17), kPlaceMirroredTiles);
+    expectComposeMatchesReference("another picture");
+    settings().placementMode = kPlaceCentred;
+    expectComposeMatchesReference("centred");
+    settings().backgroundColour = RGB(1, 2, 3);
+    expectComposeMatchesReference("another colour");
+    rec().bar.barItems[0].text = "忙";
+    expectComposeMatchesReference("another bar text");
+    rec().caption.captionButtons.pop_back();
+    expectComposeMatchesReference("one caption button fewer");
+    resize(kW - 7, kH + 5);
+    withBar(kW - 7, kH + 5);
+    expectComposeMatchesReference("another size");
+    withPicture(carried("SKIN_SEA_BLUE"), kPlaceMirroredTiles);
+    rec().tintColour = -1;
+    expectComposeMatchesReference("back to the first picture");
+}
+
 TEST_F(Compose, PlacementModesPutThePictureWhereTheySay) {
     Bytes wide = twoColourPng(400, 40, 0xFFFF0000, 0xFF00FF00);
     withPicture(wide, kPlaceTopRight);  // wider than the window: starts at x = -100
