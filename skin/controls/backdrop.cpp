@@ -89,6 +89,20 @@ HDC paintControlBackdrop(HWND hwnd, const RECT& rect) {
     return canvas;
 }
 
+BackdropStamp backdropStamp(HWND hwnd, const RECT& rect) {
+    BackdropStamp stamp;
+    stamp.source = rect;
+    const int index = findSkinnedWindow(hwnd);
+    if (!index || !record(index).caches.backgroundSurface) return stamp;
+    stamp.window = record(index).hwnd;
+    stamp.generation = record(index).caches.generation;
+    if (stamp.window != hwnd) {
+        const RECT r = controlRectInWindow(hwnd);
+        OffsetRect(&stamp.source, r.left, r.top);
+    }
+    return stamp;
+}
+
 void publishControlImage(HWND hwnd, HDC canvas, bool toolbarKeys, bool wholeWindow) {
     int index = publishingIndex(hwnd, toolbarKeys);
     if (!index) return;

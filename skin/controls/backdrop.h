@@ -30,6 +30,20 @@ RECT controlClientRectInWindow(HWND hwnd);
 // blank.  Release it with releaseMemoryDc.
 HDC paintControlBackdrop(HWND hwnd, const RECT& rect);
 
+// Where the backdrop of a rectangle of a control comes from: the window whose
+// image it is copied out of, the generation of that image and the place in
+// it.  Backdrops with equal stamps hold the same pixels, so a control may
+// keep what it drew over one until the stamp moves on.
+struct BackdropStamp {
+    HWND window = nullptr;
+    unsigned generation = 0;
+    RECT source{};
+    bool operator==(const BackdropStamp& o) const {
+        return window == o.window && generation == o.generation && EqualRect(&source, &o.source);
+    }
+};
+BackdropStamp backdropStamp(HWND hwnd, const RECT& rect);
+
 // Copies a finished control canvas into the composition cache at the
 // control's content area (or whole window rectangle), leaving the control's
 // visible children untouched there.

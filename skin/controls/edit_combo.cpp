@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <unordered_map>
+
 #include "gfx/brushes.h"
 #include "gfx/image.h"
 #include "gfx/path.h"
@@ -62,6 +64,40 @@ LRESULT CALLBACK releaseBrushOnDestroy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 
 }  // namespace
 
+// ---- What a control keeps of its backdrop ---------------------------------------------------
+
+namespace {
+
+// A control's veiled backdrop and its frame are drawn over the window image
+// behind it; while that image, the control's place in it and the look stay
+// the same, what was drawn last is given again instead of drawn anew (a
+// keystroke in the editor repaints both).  Each control's entries go with it.
+struct HandedOutStamp {
+    BackdropStamp backdrop;
+    Argb veil = 0;
+    HBITMAP bitmap = nullptr;  // the pair made from them, still the control's own
+    HBRUSH brush = nullptr;
+    bool operator==(const HandedOutStamp&) const = default;
+};
+
+struct DrawnFrame {
+    BackdropStamp backdrop;
+    EditFrameLook look;
+    Canvas canvas;
+};
+
+std::unordered_map<HWND, HandedOutStamp>& handedOutStamps() {
+    static auto* stamps = new std::unordered_map<HWND, HandedOutStamp>;
+    return *stamps;
+}
+
+std::unordered_map<HWND, DrawnFrame>& drawnFrames() {
+    static auto* frames = new std::unordered_map<HWND, DrawnFrame>;
+    return *frames;
+}
+
+}  // namespace
+
 // ---- Veil ------------------------------------------------------------------------------------
 
 Argb veilColour(bool ownVeil, COLORREF ownColour, int ownAlpha, int engineAlpha) {
@@ -109,6 +145,7 @@ HBITMAP makeVeiledBackdropBitmap(HWND control) {
 }
 
 void deleteHandedOutBrush(HWND control) {
+    handedOutStamps().erase(control);
     DeleteObject(win::prop<HGDIOBJ>(control, keys::kControlBrush));
     DeleteObject(win::prop<HGDIOBJ>(control, keys::kControlBitmap));
     win::removeProp(control, keys::kControlBrush);
@@ -117,14 +154,21 @@ void deleteHandedOutBrush(HWND control) {
 
 namespace {
 
-// The previous pair deleted, a new one made and stored on the control.
+// The pair stored on the control, made again (the previous one deleted)
+// unless it was made from the same backdrop under the same veil.
 HBITMAP replaceHandedOutBrush(HWND control) {
+    HandedOutStamp stamp{backdropStamp(control, clientRectInWindowRect(control)), veilColourOf(control),
+                         win::prop<HBITMAP>(control, keys::kControlBitmap),
+                         win::prop<HBRUSH>(control, keys::kControlBrush)};
+    const auto kept = handedOutStamps().find(control);
+    if (kept != handedOutStamps().end() && kept->second == stamp && stamp.bitmap && stamp.brush) return stamp.bitmap;
     deleteHandedOutBrush(control);
-    HBITMAP bitmap = makeVeiledBackdropBitmap(control);
-    HBRUSH brush = bitmap ? CreatePatternBrush(bitmap) : nullptr;
-    win::setProp(control, keys::kControlBitmap, bitmap);
-    win::setProp(control, keys::kControlBrush, brush);
-    return bitmap;
+    stamp.bitmap = makeVeiledBackdropBitmap(control);
+    stamp.brush = stamp.bitmap ? CreatePatternBrush(stamp.bitmap) : nullptr;
+    win::setProp(control, keys::kControlBitmap, stamp.bitmap);
+    win::setProp(control, keys::kControlBrush, stamp.brush);
+    if (stamp.bitmap && stamp.brush) handedOutStamps()[control] = stamp;
+    return stamp.bitmap;
 }
 
 }  // namespace
@@ -196,16 +240,26 @@ void paintEditFrame(HWND edit, std::optional<bool> focused, bool hot) {
     const EditFrameLook look = editFrameLookOf(edit, focused.value_or(ref->item.focused), hot);
     const RECT rc{0, 0, look.window.cx, look.window.cy};
     if (rc.right <= 0 || rc.bottom <= 0) return;
-    Canvas canvas(paintControlBackdrop(edit, rc));
-    if (!canvas) return;
-    paintEditRing(canvas.get(), rc, look);
+    const BackdropStamp backdrop = backdropStamp(edit, rc);
+    DrawnFrame& drawn = drawnFrames()[edit];
+    if (!drawn.canvas || !(drawn.backdrop == backdrop) || !(drawn.look == look)) {
+        drawn.canvas = Canvas(paintControlBackdrop(edit, rc));
+        if (!drawn.canvas) {
+            drawnFrames().erase(edit);
+            return;
+        }
+        paintEditRing(drawn.canvas.get(), rc, look);
+        drawn.backdrop = backdrop;
+        drawn.look = look;
+    }
+    const HDC canvas = drawn.canvas.get();
     win::WindowDc dc(edit, true);
     ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
-    BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, SRCCOPY);
+    BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas, 0, 0, SRCCOPY);
     // The frame keys nothing out (the veil leaves no pure key colour), so the
     // keyed copy into the composition cache is a plain one, many times
     // cheaper; the client area carries the backdrop the cache holds there.
-    publishControlImage(edit, canvas.get(), false, true);
+    publishControlImage(edit, canvas, false, true);
 }
 
 void repaintLiveBars(HWND edit) {
@@ -489,7 +543,10 @@ LRESULT forwardThenShowFocus(HWND hwnd, WPARAM wp, LPARAM lp) {
     return result;
 }
 
-void onEditDestroy(HWND hwnd) { deleteHandedOutBrush(hwnd); }
+void onEditDestroy(HWND hwnd) {
+    deleteHandedOutBrush(hwnd);
+    drawnFrames().erase(hwnd);
+}
 
 }  // namespace
 

@@ -58,6 +58,11 @@ struct EditFrameLook {
     bool veiled = true;  // the transparent lists: the ring lies under the veil, else opaque white
     Argb veil = toArgb(0xFFFFFF, 160);
     COLORREF accent = kDefaultAccent;
+    bool operator==(const EditFrameLook& o) const {
+        return window.cx == o.window.cx && window.cy == o.window.cy && EqualRect(&inner, &o.inner) &&
+               border == o.border && focused == o.focused && hot == o.hot && veiled == o.veiled && veil == o.veil &&
+               accent == o.accent;
+    }
 };
 
 // Fills the ring between the window rectangle and the client area and draws

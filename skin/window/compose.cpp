@@ -278,9 +278,21 @@ void restoreFromBarCache(const WindowRecord& r, const RECT& area) {
            area.left - r.bar.barRect.x, area.top - r.bar.barRect.y, SRCCOPY);
 }
 
+namespace {
+
+// One count for every surface, so that a record made later at the address,
+// index or window of a removed one never repeats a generation of it.
+unsigned nextSurfaceGeneration() {
+    static unsigned generations = 0;
+    return ++generations;
+}
+
+}  // namespace
+
 void redrawStrip(WindowRecord& r, const StripRedraw& strip, const std::function<void(gfx::Graphics&)>& paint) {
     const HDC surface = r.caches.backgroundSurface;
     if (!surface) return;
+    r.caches.generation = nextSurfaceGeneration();
     if (strip.cache == StripCache::Caption) restoreFromCaptionCache(r, strip.restore);
     else restoreFromBarCache(r, strip.restore);
     {
@@ -506,6 +518,7 @@ void composeWindowSkin(WindowRecord& r, bool copyToScreen) {
         win::setProp(r.hwnd, keys::kSurfaceBitmap, bitmap);
     }
 
+    c.generation = nextSurfaceGeneration();
     ComposeInputs inputs = composeInputs(r, w, h);
     ComposeMemo& memo = composeMemos()[r.hwnd];
     if (memo.dc && memo.inputs == inputs) {

@@ -101,6 +101,11 @@ struct SurfaceCaches {
     HBITMAP barCacheOldBitmap = nullptr, barCacheBitmap = nullptr;
     HDC compositionCache = nullptr;  // the composed image with the controls published into it
     int composedWidth = 0, composedHeight = 0;
+    // Moves on whenever pixels of the surface may have changed (a compose, a
+    // caption or bar strip redrawn), never to a value any surface had
+    // before: what was copied out of it at an equal generation still holds
+    // its pixels.
+    unsigned generation = 0;
 };
 
 struct TrackLimits {

@@ -7,11 +7,13 @@
 
 #include <string>
 
+#include "gfx/image.h"
 #include "gfx/startup.h"
 #include "skin/controls/edit_combo.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
+#include "skin/window/compose.h"
 #include "skin/window/global_skin.h"
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
@@ -314,6 +316,70 @@ TEST_F(SkinnedControls, TheVeiledSkinShowsThroughAnEditAndItsTextIsDrawnOverIt) 
     SetFocus(edit);
     EXPECT_EQ(GetFocus(), edit);
     EXPECT_TRUE(onScreenSoon([&] { return looksLike(windowPixel(edit, 0, 50), over(toArgb(kAccent, 180), veiled)); }));
+}
+
+// A picture whose every pixel differs from its neighbours.
+Bytes gradientPicture(int w, int h) {
+    gfx::Bitmap b = gfx::Bitmap::create(w, h, gfx::PixelFormat24bppRGB);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            b.setPixel(x, y, 0xFF000000u | static_cast<gfx::ARGB>((x * 7 % 256) << 16 | (y * 11 % 256) << 8));
+    return b.saveToBytes(gfx::format::Png);
+}
+
+// The pixel of a bitmap handed out to a control, as 0xFFRRGGBB.
+gfx::ARGB handedOutPixel(HWND control, int x, int y) {
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, win::prop<HBITMAP>(control, keys::kControlBitmap));
+    const COLORREF c = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return argbOf(c);
+}
+
+TEST_F(SkinnedControls, TheVeiledPictureIsKeptUntilTheSkinBehindThePlaceOrTheVeilChanges) {
+    HWND edit = child("EDIT", ES_MULTILINE, WS_EX_CLIENTEDGE, 20, 60, 200, 100);
+    skinAndShow();
+    const auto answer = [&] {
+        HDC dc = GetDC(edit);
+        SendMessageA(main, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit));
+        ReleaseDC(edit, dc);
+        return win::prop<HBITMAP>(edit, keys::kControlBitmap);
+    };
+    const HBITMAP first = answer();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(answer(), first);  // nothing changed: the same pair again
+    EXPECT_TRUE(nearRgb(handedOutPixel(edit, 150, 80), over(0x64FFFFFF, kBackdropArgb), 2));
+
+    // A new skin behind the edit: a red tint over the whole window.
+    record(1).tintColour = RGB(200, 0, 0);
+    record(1).tintAlpha = 255;
+    composeWindowSkin(1, false);
+    answer();
+    EXPECT_TRUE(nearRgb(handedOutPixel(edit, 150, 80), over(0x64FFFFFF, 0xFFC80000), 2))
+        << std::hex << handedOutPixel(edit, 150, 80);
+    const HBITMAP afterSkin = answer();
+
+    // Another place over a picture that differs from place to place.
+    record(1).tintColour = -1;
+    setGlobalSkin("", gradientPicture(500, 400), skintest::kSkinColour);
+    composeWindowSkin(1, false);
+    const gfx::ARGB before = (answer(), handedOutPixel(edit, 10, 10));
+    SetWindowPos(edit, nullptr, 120, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    answer();
+    EXPECT_NE(handedOutPixel(edit, 10, 10), before);
+    gfxtest::Canvas fresh(win::clientSize(edit).cx, win::clientSize(edit).cy);
+    paintVeiledBackdrop(edit, fresh.dc());
+    EXPECT_TRUE(nearRgb(handedOutPixel(edit, 10, 10), fresh.pixel(10, 10), 0));
+
+    // The edit's own veil.
+    win::setProp(edit, keys::kOwnVeil, 1);
+    win::setProp(edit, keys::kVeilColour, RGB(0, 0, 0));
+    win::setProp(edit, keys::kVeilAlpha, 200);
+    answer();
+    paintVeiledBackdrop(edit, fresh.dc());
+    EXPECT_TRUE(nearRgb(handedOutPixel(edit, 10, 10), fresh.pixel(10, 10), 0));
+    EXPECT_NE(afterSkin, nullptr);
 }
 
 TEST_F(SkinnedControls, WithoutTheTransparentListsEverythingGoesToTheNativeProcedures) {
