@@ -83,7 +83,7 @@ struct HandedOutStamp {
 struct DrawnFrame {
     BackdropStamp backdrop;
     EditFrameLook look;
-    Canvas canvas;
+    win::OwnedBitmap picture;  // the frame over its backdrop, the window rectangle's size
 };
 
 std::unordered_map<HWND, HandedOutStamp>& handedOutStamps() {
@@ -242,17 +242,25 @@ void paintEditFrame(HWND edit, std::optional<bool> focused, bool hot) {
     if (rc.right <= 0 || rc.bottom <= 0) return;
     const BackdropStamp backdrop = backdropStamp(edit, rc);
     DrawnFrame& drawn = drawnFrames()[edit];
-    if (!drawn.canvas || !(drawn.backdrop == backdrop) || !(drawn.look == look)) {
-        drawn.canvas = Canvas(paintControlBackdrop(edit, rc));
-        if (!drawn.canvas) {
+    if (!drawn.picture || !(drawn.backdrop == backdrop) || !(drawn.look == look)) {
+        Canvas canvas(paintControlBackdrop(edit, rc));
+        if (canvas) {
+            paintEditRing(canvas.get(), rc, look);
+            drawn.picture = win::OwnedBitmap(CreateCompatibleBitmap(canvas.get(), rc.right, rc.bottom));
+        }
+        if (!drawn.picture) {
             drawnFrames().erase(edit);
             return;
         }
-        paintEditRing(drawn.canvas.get(), rc, look);
+        win::OwnedMemoryDc copy(CreateCompatibleDC(nullptr));
+        win::SelectedObject into(copy.get(), drawn.picture.get());
+        BitBlt(copy.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, SRCCOPY);
         drawn.backdrop = backdrop;
         drawn.look = look;
     }
-    const HDC canvas = drawn.canvas.get();
+    win::OwnedMemoryDc source(CreateCompatibleDC(nullptr));
+    win::SelectedObject selected(source.get(), drawn.picture.get());
+    const HDC canvas = source.get();
     win::WindowDc dc(edit, true);
     ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
     BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas, 0, 0, SRCCOPY);
