@@ -1,6 +1,10 @@
 #include "skin/controls/backdrop.h"
 
+#include "skin/controls/family.h"
+
+#include <array>
 #include <cmath>
+#include <unordered_map>
 
 #include "skin/window/memory_dc.h"
 #include "skin/window/property_keys.h"
@@ -102,6 +106,39 @@ BackdropStamp backdropStamp(HWND hwnd, const RECT& rect) {
     }
     return stamp;
 }
+
+namespace {
+
+std::unordered_map<HWND, std::array<KeptPaint, 2>>& keptPaints() {
+    // Never destroyed by itself: each entry goes with its control.
+    static auto* kept = new std::unordered_map<HWND, std::array<KeptPaint, 2>>;
+    return *kept;
+}
+
+}  // namespace
+
+HBITMAP keptPaint(HWND control, const BackdropStamp& backdrop, const std::function<bool(const std::any&)>& sameLook) {
+    const auto found = keptPaints().find(control);
+    if (found == keptPaints().end()) return nullptr;
+    for (const KeptPaint& k : found->second)
+        if (k.picture && k.backdrop == backdrop && sameLook(k.look)) return k.picture.get();
+    return nullptr;
+}
+
+void keepPaint(HWND control, const BackdropStamp& backdrop, std::any look, HDC canvas, int w, int h) {
+    std::array<KeptPaint, 2>& kept = keptPaints()[control];
+    // The newer of the two moves to the front; the older makes way.
+    kept[1] = std::move(kept[0]);
+    kept[0].backdrop = backdrop;
+    kept[0].look = std::move(look);
+    kept[0].picture = win::OwnedBitmap(CreateCompatibleBitmap(canvas, w, h));
+    if (!kept[0].picture) return;
+    win::OwnedMemoryDc copy(CreateCompatibleDC(nullptr));
+    win::SelectedObject into(copy.get(), kept[0].picture.get());
+    BitBlt(copy.get(), 0, 0, w, h, canvas, 0, 0, SRCCOPY);
+}
+
+void forgetKeptPaints(HWND control) { keptPaints().erase(control); }
 
 void publishControlImage(HWND hwnd, HDC canvas, bool toolbarKeys, bool wholeWindow) {
     int index = publishingIndex(hwnd, toolbarKeys);

@@ -353,7 +353,8 @@ void paintPushButton(HWND button, HDC dc, UINT drawState, const RECT& rect) {
     auto ref = buttonRefOf(button);
     if (!ref) return;
     const PushButtonLook look = pushButtonLook(drawState, settings().accentColour, buttonTextOf(button, ref->item));
-    paintOverBackdrop(button, dc, rect, [&](HDC canvas, const RECT& rc) { paintPushButton(canvas, rc, look); });
+    paintOverBackdropKept(button, dc, rect, look,
+                          [&](HDC canvas, const RECT& rc) { paintPushButton(canvas, rc, look); });
 }
 
 void paintRadioButton(HWND button, UINT drawState) {
@@ -436,6 +437,7 @@ LRESULT CALLBACK buttonSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const int kind = item.kind;
     // clang-format off
     switch (msg) {
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     case WM_MOVE:              InvalidateRect(hwnd, nullptr, TRUE); break;
     case WM_SETFOCUS:          item.focused = true; return forwardAndRepaint(hwnd, kind, msg, wp, lp);
     case WM_KILLFOCUS:         item.focused = false; losePress(item); return forwardAndRepaint(hwnd, kind, msg, wp, lp);

@@ -51,6 +51,7 @@ struct ButtonText {
     std::string caption;  // drawn as it is: "&" is no mnemonic prefix
     ControlFont font;
     COLORREF colour = 0;
+    bool operator==(const ButtonText&) const = default;
 };
 
 struct PushButtonLook {
@@ -59,6 +60,7 @@ struct PushButtonLook {
     bool selected = false;
     COLORREF accent = kDefaultAccent;
     ButtonText text;
+    bool operator==(const PushButtonLook&) const = default;
 };
 
 // Check boxes and radio buttons show only plain or hot, checked or not.

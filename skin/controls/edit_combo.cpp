@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "gfx/brushes.h"
@@ -68,10 +69,10 @@ LRESULT CALLBACK releaseBrushOnDestroy(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
 
 namespace {
 
-// A control's veiled backdrop and its frame are drawn over the window image
-// behind it; while that image, the control's place in it and the look stay
-// the same, what was drawn last is given again instead of drawn anew (a
-// keystroke in the editor repaints both).  Each control's entries go with it.
+// A control's veiled backdrop is drawn over the window image behind it; while
+// that image, the control's place in it and the veil stay the same, the pair
+// handed out last is given again instead of drawn anew (a keystroke in the
+// editor asks for it).  Each control's entry goes with it.
 struct HandedOutStamp {
     BackdropStamp backdrop;
     Argb veil = 0;
@@ -80,20 +81,9 @@ struct HandedOutStamp {
     bool operator==(const HandedOutStamp&) const = default;
 };
 
-struct DrawnFrame {
-    BackdropStamp backdrop;
-    EditFrameLook look;
-    win::OwnedBitmap picture;  // the frame over its backdrop, the window rectangle's size
-};
-
 std::unordered_map<HWND, HandedOutStamp>& handedOutStamps() {
     static auto* stamps = new std::unordered_map<HWND, HandedOutStamp>;
     return *stamps;
-}
-
-std::unordered_map<HWND, DrawnFrame>& drawnFrames() {
-    static auto* frames = new std::unordered_map<HWND, DrawnFrame>;
-    return *frames;
 }
 
 }  // namespace
@@ -240,26 +230,11 @@ void paintEditFrame(HWND edit, std::optional<bool> focused, bool hot) {
     const EditFrameLook look = editFrameLookOf(edit, focused.value_or(ref->item.focused), hot);
     const RECT rc{0, 0, look.window.cx, look.window.cy};
     if (rc.right <= 0 || rc.bottom <= 0) return;
-    const BackdropStamp backdrop = backdropStamp(edit, rc);
-    DrawnFrame& drawn = drawnFrames()[edit];
-    if (!drawn.picture || !(drawn.backdrop == backdrop) || !(drawn.look == look)) {
-        Canvas canvas(paintControlBackdrop(edit, rc));
-        if (canvas) {
-            paintEditRing(canvas.get(), rc, look);
-            drawn.picture = win::OwnedBitmap(CreateCompatibleBitmap(canvas.get(), rc.right, rc.bottom));
-        }
-        if (!drawn.picture) {
-            drawnFrames().erase(edit);
-            return;
-        }
-        win::OwnedMemoryDc copy(CreateCompatibleDC(nullptr));
-        win::SelectedObject into(copy.get(), drawn.picture.get());
-        BitBlt(copy.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, SRCCOPY);
-        drawn.backdrop = backdrop;
-        drawn.look = look;
-    }
+    const HBITMAP picture =
+        keptOrPainted(edit, rc, look, [&](HDC canvas, const RECT& r) { paintEditRing(canvas, r, look); });
+    if (!picture) return;
     win::OwnedMemoryDc source(CreateCompatibleDC(nullptr));
-    win::SelectedObject selected(source.get(), drawn.picture.get());
+    win::SelectedObject selected(source.get(), picture);
     const HDC canvas = source.get();
     win::WindowDc dc(edit, true);
     ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
@@ -363,6 +338,17 @@ ComboLook comboLookOf(HWND combo, bool hot, bool focused) {
     return k;
 }
 
+bool ComboLook::operator==(const ComboLook& o) const {
+    const auto sameRects = [](const std::vector<RECT>& a, const std::vector<RECT>& b) {
+        return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                          [](const RECT& x, const RECT& y) { return EqualRect(&x, &y) != FALSE; });
+    };
+    return window.cx == o.window.cx && window.cy == o.window.cy && EqualRect(&button, &o.button) &&
+           dropButton == o.dropButton && showsText == o.showsText && sameRects(keyedOut, o.keyedOut) && hot == o.hot &&
+           focused == o.focused && background == o.background && accent == o.accent && text == o.text &&
+           textColour == o.textColour;
+}
+
 void paintComboBox(int index, int slot, bool hot, std::optional<bool> focused) {
     if (!validIndex(index)) return;
     ControlList<ComboItem>& list = record(index).comboBoxes;
@@ -373,9 +359,11 @@ void paintComboBox(int index, int slot, bool hot, std::optional<bool> focused) {
     const ComboLook look = comboLookOf(combo, hot, focused.value_or(item.focused));
     const RECT rc{0, 0, look.window.cx, look.window.cy};
     if (rc.right <= 0 || rc.bottom <= 0) return;
-    Canvas canvas(paintControlBackdrop(combo, rc));
-    if (!canvas) return;
-    paintComboFace(canvas.get(), rc, look);
+    const HBITMAP picture =
+        keptOrPainted(combo, rc, look, [&](HDC canvas, const RECT& r) { paintComboFace(canvas, r, look); });
+    if (!picture) return;
+    win::OwnedMemoryDc canvas(CreateCompatibleDC(nullptr));
+    win::SelectedObject selected(canvas.get(), picture);
     win::WindowDc dc(combo, true);
     TransparentBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, rc.right, rc.bottom, kKeyColour);
     publishControlImageKeyed(combo, canvas.get(), kKeyColour, false);
@@ -553,7 +541,7 @@ LRESULT forwardThenShowFocus(HWND hwnd, WPARAM wp, LPARAM lp) {
 
 void onEditDestroy(HWND hwnd) {
     deleteHandedOutBrush(hwnd);
-    drawnFrames().erase(hwnd);
+    forgetKeptPaints(hwnd);
 }
 
 }  // namespace
@@ -661,6 +649,7 @@ LRESULT CALLBACK comboSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const ComboRef& ref = *found;
     // clang-format off
     switch (msg) {
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     case WM_MOVE:              repaintCombo(ref); break;
     case WM_SETFOCUS:          onComboSetFocus(ref); break;
     case WM_KILLFOCUS:         ref.item.focused = false; break;

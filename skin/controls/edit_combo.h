@@ -94,6 +94,7 @@ struct ComboLook {
     COLORREF accent = kDefaultAccent;
     std::string text;
     COLORREF textColour = 0;
+    bool operator==(const ComboLook& o) const;
 };
 
 // The face of a combo box: background, keyed-out children, frame, drop

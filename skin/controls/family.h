@@ -1,4 +1,5 @@
 #pragma once
+#include <any>
 #include <optional>
 #include <windows.h>
 
@@ -9,6 +10,8 @@
 #include "win/handles.h"
 #include "win/props.h"
 #include "win/window.h"
+
+#include <functional>
 
 // What every control family shares: finding a control's item from its
 // properties, and painting a control over what lies behind it.
@@ -64,6 +67,58 @@ LRESULT paintOverBackdrop(HWND control, Painter&& paint) {
     win::PaintDc dc(control);
     paintOverBackdrop(control, dc.get(), win::clientRect(control), paint);
     return 0;
+}
+
+// What a control was painted as over its backdrop, kept for the last two
+// looks it showed (a control under the pointer goes back and forth between
+// plain and hot): the look, the backdrop's stamp and the finished picture.
+struct KeptPaint {
+    BackdropStamp backdrop;
+    std::any look;
+    win::OwnedBitmap picture;
+};
+
+// The kept picture of a control for this look over this backdrop; null when
+// there is none.  Keeping a new one drops the older of the two.
+HBITMAP keptPaint(HWND control, const BackdropStamp& backdrop, const std::function<bool(const std::any&)>& sameLook);
+void keepPaint(HWND control, const BackdropStamp& backdrop, std::any look, HDC canvas, int w, int h);
+// Drops what a control kept (when it goes).
+void forgetKeptPaints(HWND control);
+
+// The picture of `area` of a control painted as this look over its backdrop:
+// the kept one when the control was painted so over the same backdrop
+// before, otherwise `paint` draws it on a canvas holding the backdrop
+// (canvas, rectangle of the canvas) and it is kept.  The picture stays the
+// control's until it keeps another; null when none could be made.
+template <class Look, class Painter>
+HBITMAP keptOrPainted(HWND control, const RECT& area, const Look& look, Painter&& paint) {
+    const int w = win::width(area), h = win::height(area);
+    if (w <= 0 || h <= 0) return nullptr;
+    const BackdropStamp backdrop = backdropStamp(control, area);
+    const auto same = [&](const std::any& kept) {
+        const Look* l = std::any_cast<Look>(&kept);
+        return l && *l == look;
+    };
+    if (HBITMAP picture = keptPaint(control, backdrop, same)) return picture;
+    Canvas canvas(paintControlBackdrop(control, area));
+    if (!canvas) return nullptr;
+    paint(canvas.get(), RECT{0, 0, w, h});
+    keepPaint(control, backdrop, look, canvas.get(), w, h);
+    return keptPaint(control, backdrop, same);
+}
+
+// paintOverBackdrop for a look that compares equal to itself: a control
+// painted again as it was before over the same backdrop copies the kept
+// picture instead of painting it.
+template <class Look, class Painter>
+void paintOverBackdropKept(HWND control, HDC target, const RECT& area, const Look& look, Painter&& paint) {
+    if (!target) return;
+    const HBITMAP picture = keptOrPainted(control, area, look, paint);
+    if (!picture) return;
+    win::OwnedMemoryDc source(CreateCompatibleDC(nullptr));
+    win::SelectedObject selected(source.get(), picture);
+    publishControlImage(control, source.get(), false, false);
+    BitBlt(target, area.left, area.top, win::width(area), win::height(area), source.get(), 0, 0, SRCCOPY);
 }
 
 // The same at once, outside WM_PAINT, on the control's own context.

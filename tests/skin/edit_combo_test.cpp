@@ -10,6 +10,7 @@
 #include "gfx/image.h"
 #include "gfx/startup.h"
 #include "skin/controls/edit_combo.h"
+#include "skin/controls/family.h"
 #include "skin/controls/scroll_overlay.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
@@ -380,6 +381,46 @@ TEST_F(SkinnedControls, TheVeiledPictureIsKeptUntilTheSkinBehindThePlaceOrTheVei
     paintVeiledBackdrop(edit, fresh.dc());
     EXPECT_TRUE(nearRgb(handedOutPixel(edit, 10, 10), fresh.pixel(10, 10), 0));
     EXPECT_NE(afterSkin, nullptr);
+}
+
+TEST_F(SkinnedControls, AControlKeepsItsLastTwoLooksOverOneBackdropAndNothingOnceItGoes) {
+    HWND edit = child("EDIT", ES_MULTILINE, WS_EX_CLIENTEDGE, 20, 60, 200, 100);
+    skinAndShow();
+    forgetKeptPaints(edit);
+    const int objects = support::liveGdiObjectCount();
+    int paints = 0;
+    const RECT area{0, 0, 40, 30};
+    const auto show = [&](int look) {
+        const HBITMAP picture = keptOrPainted(edit, area, look, [&](HDC canvas, const RECT& r) {
+            ++paints;
+            HBRUSH brush = CreateSolidBrush(RGB(look * 40, 0, 0));
+            FillRect(canvas, &r, brush);
+            DeleteObject(brush);
+        });
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, picture);
+        const COLORREF c = GetPixel(dc, 5, 5);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        return GetRValue(c) == look * 40;
+    };
+    // Each step: the look shown and the paints made so far.
+    const std::pair<int, int> steps[] = {{1, 1}, {1, 1}, {2, 2}, {1, 2}, {2, 2}, {3, 3}, {2, 3}, {1, 4}};
+    for (const auto& [look, after] : steps) {
+        EXPECT_TRUE(show(look)) << look;
+        EXPECT_EQ(paints, after) << look;
+    }
+    composeWindowSkin(1, false);  // a new window image behind it
+    EXPECT_TRUE(show(1));
+    EXPECT_EQ(paints, 5);
+    forgetKeptPaints(edit);
+    EXPECT_EQ(support::liveGdiObjectCount(), objects);
+    EXPECT_TRUE(show(1));
+    EXPECT_EQ(paints, 6);
+    // The edit's handed-out pair goes with it too.
+    const int pair = win::prop<HBITMAP>(edit, keys::kControlBitmap) ? 2 : 0;
+    DestroyWindow(edit);
+    EXPECT_EQ(support::liveGdiObjectCount(), objects - pair);
 }
 
 TEST_F(SkinnedControls, WithoutTheTransparentListsEverythingGoesToTheNativeProcedures) {
