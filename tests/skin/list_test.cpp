@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -114,6 +115,24 @@ TEST(ListRules, KindsOwnerDrawnListBoxesAndKeys) {
     for (WPARAM key : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}) EXPECT_TRUE(isArrowKey(key) && isNavigationKey(key));
     for (WPARAM key : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME}) EXPECT_TRUE(!isArrowKey(key) && isNavigationKey(key));
     for (WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_SELECT}, WPARAM{0x41}}) EXPECT_FALSE(isNavigationKey(key));
+}
+
+TEST(ListRules, WhatAListBoxDrewOnBlackAndOnWhiteShowsOverTheVeil) {
+    struct Case {
+        std::uint32_t onBlack, onWhite, veil, expected;
+    };
+    const Case cases[] = {
+        {0x000000, 0xFFFFFF, 0xA8C8D0, 0xA8C8D0},  // nothing drawn: the veil
+        {0x3399FF, 0x3399FF, 0xA8C8D0, 0x3399FF},  // an opaque selection stays
+        {0x000000, 0x808080, 0xA8C8D0, 0x546468},  // a letter's edge half covering the veil
+        {0x101010, 0x101010, 0xA8C8D0, 0x101010},  // a letter's core
+        {0xFFFFFF, 0x000000, 0xA8C8D0, 0x583830},  // an inverting focus dot inverts the veil
+    };
+    for (const Case& c : cases) {
+        std::uint32_t out = c.veil;
+        showOverVeil(&out, &c.onBlack, &c.onWhite, 1);
+        EXPECT_EQ(out, c.expected) << std::hex << c.onBlack << " " << c.onWhite;
+    }
 }
 
 ListFrameLook frameLook() {
