@@ -95,28 +95,6 @@ TEST(ListRules, EraseAnswerByKind) {
         EXPECT_EQ(listEraseFor(c.kind, c.ownerDrawn, c.veiled), c.expected) << static_cast<int>(c.kind);
 }
 
-TEST(ListRules, KindsOwnerDrawnListBoxesAndKeys) {
-    EXPECT_EQ(listKindOf("listbox"), ListKind::ListBox);
-    EXPECT_EQ(listKindOf("ComboLBox"), ListKind::DropList);
-    EXPECT_EQ(listKindOf("SysListView32"), ListKind::ListView);
-    EXPECT_EQ(listKindOf("SysTreeView32"), ListKind::TreeView);
-    EXPECT_EQ(listKindOf("SysIPAddress32"), ListKind::IpAddress);
-    EXPECT_EQ(listKindOf("SysDateTimePick32"), ListKind::DatePicker);
-    EXPECT_EQ(listKindOf("Edit"), ListKind::Other);
-    EXPECT_TRUE(hasScrollCovers(ListKind::TreeView));
-    EXPECT_FALSE(hasScrollCovers(ListKind::DropList));
-    EXPECT_FALSE(hasScrollCovers(ListKind::DatePicker));
-
-    EXPECT_TRUE(isOwnerDrawListBox("ListBox", LBS_OWNERDRAWFIXED));
-    EXPECT_TRUE(isOwnerDrawListBox("ListBox", LBS_OWNERDRAWVARIABLE | WS_VSCROLL));
-    EXPECT_FALSE(isOwnerDrawListBox("ListBox", LBS_NOTIFY | WS_VSCROLL));
-    EXPECT_FALSE(isOwnerDrawListBox("ComboLBox", LBS_OWNERDRAWFIXED));
-
-    for (WPARAM key : {VK_LEFT, VK_UP, VK_RIGHT, VK_DOWN}) EXPECT_TRUE(isArrowKey(key) && isNavigationKey(key));
-    for (WPARAM key : {VK_PRIOR, VK_NEXT, VK_END, VK_HOME}) EXPECT_TRUE(!isArrowKey(key) && isNavigationKey(key));
-    for (WPARAM key : {WPARAM{VK_SPACE}, WPARAM{VK_SELECT}, WPARAM{0x41}}) EXPECT_FALSE(isNavigationKey(key));
-}
-
 TEST(ListRules, WhatAListBoxDrewOnBlackAndOnWhiteShowsOverTheVeil) {
     struct Case {
         std::uint32_t onBlack, onWhite, veil, expected;
@@ -145,26 +123,6 @@ ListFrameLook frameLook() {
     return k;
 }
 
-TEST(ListRules, OutlineFollowsHoverAndFocus) {
-    struct Case {
-        bool hovered, focused, hoverOutline;
-        ListOutline expected;
-    };
-    const Argb lit = toArgb(kAccent, 200);
-    const Case cases[] = {
-        {false, false, true, {0, 0, 59, 39, 1, 0x5A000000}}, {true, false, true, {1, 1, 58, 38, 2, lit}},
-        {true, true, true, {1, 1, 58, 38, 2, lit}},          {false, true, true, {0, 0, 59, 39, 1, lit}},
-        {true, false, false, {0, 0, 59, 39, 1, lit}},
-    };
-    for (const Case& c : cases) {
-        ListFrameLook k = frameLook();
-        k.hovered = c.hovered;
-        k.focused = c.focused;
-        k.hoverOutline = c.hoverOutline;
-        EXPECT_EQ(listOutlineOf(k), c.expected) << c.hovered << c.focused << c.hoverOutline;
-    }
-}
-
 // ---- Painters over a known backdrop -------------------------------------------------------
 
 class ListPainters : public ::testing::Test {
@@ -184,19 +142,22 @@ protected:
 TEST_F(ListPainters, FrameInItsNormalHotAndFocusedLooks) {
     struct Case {
         const char* name;
-        bool hovered, focused;
+        bool hovered, focused, hoverOutline;
         gfx::ARGB outer, second;  // columns 0 and 1 at mid-height
     };
     const gfx::ARGB lit = over(toArgb(kAccent, 200), kVeiled);
     const Case cases[] = {
-        {"normal", false, false, over(0x5A000000, kVeiled), kVeiled},
-        {"hot", true, false, lit, lit},
-        {"focused", false, true, lit, kVeiled},
+        {"normal", false, false, true, over(0x5A000000, kVeiled), kVeiled},
+        {"hot", true, false, true, lit, lit},
+        {"hot and focused", true, true, true, lit, lit},
+        {"focused", false, true, true, lit, kVeiled},
+        {"hot without the hover outline", true, false, false, lit, kVeiled},
     };
     for (const Case& c : cases) {
         ListFrameLook k = frameLook();
         k.hovered = c.hovered;
         k.focused = c.focused;
+        k.hoverOutline = c.hoverOutline;
         std::unique_ptr<gfxtest::Canvas> canvas(painted(k));
         EXPECT_TRUE(nearRgb(canvas->pixel(0, 20), c.outer, 3)) << c.name << std::hex << " " << canvas->pixel(0, 20);
         EXPECT_TRUE(nearRgb(canvas->pixel(59, 20), c.outer, 3)) << c.name;
@@ -224,14 +185,6 @@ TEST_F(ListPainters, OpaqueRingWithoutTheTransparentListsAndNothingForADropList)
         std::unique_ptr<gfxtest::Canvas> keyed(painted(none));
         EXPECT_EQ(keyed->count(kKeyArgb, 0, 0, 60, 40), 60 * 40) << dropList;
     }
-}
-
-TEST_F(ListPainters, VeilOverTheBackdrop) {
-    gfxtest::Canvas c(40, 30);
-    c.fill(kBackdropArgb);
-    paintListVeil(c.dc(), RECT{0, 0, 40, 30}, 0x64FFFFFF);
-    EXPECT_EQ(c.count(kVeiled, 0, 0, 40, 30, 2), 40 * 30);
-    EXPECT_EQ(veilColour(false, 0x0000FF, 50, 100), 0x64FFFFFFu);
 }
 
 // ---- Real controls in a skinned window ----------------------------------------------------
