@@ -2,6 +2,7 @@
 // floors: one BitBlt of the same surface, and the same window unskinned.
 // Prints medians in milliseconds.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -205,6 +206,77 @@ StartUpTimes startUpTimes() {
     return t;
 }
 
+// A skinned window holding a list box and a report list view of 1,000
+// items each; with skinControls false the control skin is off while the
+// window is skinned, so that both keep the system's look.
+struct ListWindow {
+    HWND window, listBox, listView;
+};
+
+ListWindow listWindow(HINSTANCE instance, bool skinControls) {
+    static const bool registered = [&] {
+        WNDCLASSEXA wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = instance;
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = "LumoBenchLists";
+        return RegisterClassExA(&wc) != 0;
+    }();
+    (void)registered;
+    ListWindow w{};
+    w.window = CreateWindowExA(0, "LumoBenchLists", "lists", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 620, 400, nullptr,
+                               nullptr, instance, nullptr);
+    const DWORD child = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    w.listBox = CreateWindowExA(WS_EX_CLIENTEDGE, "ListBox", "", child | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 20, 40, 250,
+                                320, w.window, nullptr, instance, nullptr);
+    w.listView = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "", child | LVS_REPORT, 300, 40, 300, 320, w.window,
+                                 nullptr, instance, nullptr);
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH;
+    column.cx = 120;
+    for (int c = 0; c < 2; ++c) {
+        column.pszText = const_cast<char*>(c ? "歌手" : "歌曲");
+        SendMessageA(w.listView, LVM_INSERTCOLUMNA, c, reinterpret_cast<LPARAM>(&column));
+    }
+    for (int i = 0; i < 1000; ++i) {
+        std::string text = "列表项 " + std::to_string(i + 1);
+        SendMessageA(w.listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        LVITEMA row{};
+        row.mask = LVIF_TEXT;
+        row.iItem = i;
+        row.pszText = text.data();
+        const int at = static_cast<int>(SendMessageA(w.listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&row)));
+        row.iSubItem = 1;
+        row.pszText = const_cast<char*>("歌手");
+        SendMessageA(w.listView, LVM_SETITEMTEXTA, at, reinterpret_cast<LPARAM>(&row));
+    }
+    skin::setSkinOptions(skinControls ? 1 : 0, 100, 0);
+    skin::SkinOptions options;
+    options.resizable = 0;
+    skin::applyWindowSkin(w.window, options);
+    skin::setSkinOptions(1, 100, 0);
+    ShowWindow(w.window, SW_SHOW);
+    UpdateWindow(w.window);
+    pump();
+    return w;
+}
+
+// One line down with the repaint of the list and its cover.
+double listScrollStep(HWND list) {
+    auto scroll = [&](WPARAM code) {
+        SendMessageA(list, WM_VSCROLL, code, 0);
+        UpdateWindow(list);
+    };
+    return medianMs([&] { scroll(SB_LINEDOWN); }, [&] { scroll(SB_TOP); });
+}
+
+double listHover(HWND list) {
+    const LPARAM inside = MAKELPARAM(40, 40);
+    return medianMs([&] { SendMessageA(list, WM_MOUSEMOVE, 0, inside); },
+                    [&] { SendMessageA(list, WM_MOUSELEAVE, 0, 0); });
+}
+
 }  // namespace
 
 int main() {
@@ -341,6 +413,27 @@ int main() {
         "floor + 500 ms");
     row("start and end of a program that does nothing", startUp.emptyProgram, "the address lookup alone",
         startUp.lookup, "(the system's own share of a start)");
+
+    // The lists: a scroll step of 1,000 items, skinned and, with the control
+    // skin switched off while they run, in the system's look; the hover
+    // repaint of a skinned list box's frame.
+    const ListWindow lists = listWindow(instance, true);
+    const ListWindow plainLists = listWindow(instance, false);
+    const double listBoxStep = listScrollStep(lists.listBox);
+    const double listViewStep = listScrollStep(lists.listView);
+    const double listHoverRepaint = listHover(lists.listBox);
+    skin::setSkinOptions(0, 100, 0);
+    const double plainListBoxStep = listScrollStep(plainLists.listBox);
+    const double plainListViewStep = listScrollStep(plainLists.listView);
+    const double plainListHover = listHover(plainLists.listBox);
+    skin::setSkinOptions(1, 100, 0);
+    row("one scroll step of a 1,000-item list box", listBoxStep, "the same, control skin off", plainListBoxStep, "");
+    row("one scroll step of a 1,000-item report view", listViewStep, "the same, control skin off", plainListViewStep,
+        "");
+    row("hover: a skinned list box", listHoverRepaint, "the same pointer move, control skin off", plainListHover,
+        "1 ms");
+    DestroyWindow(plainLists.window);
+    DestroyWindow(lists.window);
 
     DestroyWindow(controlsPlain);
     DestroyWindow(skinned);

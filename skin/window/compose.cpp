@@ -563,6 +563,8 @@ void invalidateSkinnedChildren(WindowRecord& r) {
     each(r.comboBoxes, [](HWND c) { InvalidateRect(c, nullptr, TRUE); });
     for (const EditItem& edit : r.edits)
         edit.covers.forEachWindow([](HWND cover) { InvalidateRect(cover, nullptr, FALSE); });
+    for (const ListItem& list : r.listLike)
+        list.covers.forEachWindow([](HWND cover) { InvalidateRect(cover, nullptr, FALSE); });
     auto withoutErase = [](HWND c) { InvalidateRect(c, nullptr, FALSE); };
     each(r.buttons, withoutErase);
     each(r.trackbars, withoutErase);
@@ -570,9 +572,12 @@ void invalidateSkinnedChildren(WindowRecord& r) {
     each(r.upDowns, withoutErase);
 }
 
-void markChildCachesStale(HWND window, bool /*containersOnly*/) {
-    // The control families keep no cached images of their own yet; every
-    // control rebuilds its background from the invalidation below.
+void markChildCachesStale(HWND window, bool containersOnly) {
+    // The list-like controls compose their client area again on their next
+    // paint instead of copying it from the composition cache; the other
+    // families rebuild their background from the invalidation below.
+    if (WindowRecord* r = recordOf(window); r && !containersOnly)
+        for (ListItem& list : r->listLike) list.dirty = true;
     for (HWND c : win::children(window))
         if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
 }

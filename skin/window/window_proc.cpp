@@ -70,6 +70,18 @@ void onEraseBackground(WindowRecord& r, HDC dc) {
     }
 }
 
+// While the window comes back from minimised its list views paint nothing;
+// whichever paint ends that repaints them, so none stays blank.
+void endRestore(WindowRecord& r) {
+    if (!r.restoredFlag) return;
+    r.restoredFlag = false;
+    for (ListItem& item : r.listLike) {
+        if (!item.hwnd || !win::isClass(item.hwnd, "SysListView32")) continue;
+        item.dirty = true;
+        InvalidateRect(item.hwnd, nullptr, TRUE);
+    }
+}
+
 LRESULT onPaint(WindowRecord& r, WPARAM wp, LPARAM lp) {
     const HWND hwnd = r.hwnd;
     win::PaintDc paint(hwnd);
@@ -77,7 +89,7 @@ LRESULT onPaint(WindowRecord& r, WPARAM wp, LPARAM lp) {
         r.needsCompose = false;
     } else if (r.needsCompose) {
         composeWindowSkin(r, true);
-        r.restoredFlag = false;
+        endRestore(r);
         paint.end();
         r.erasedFlag = false;
         r.shownFlag = false;
@@ -98,6 +110,7 @@ LRESULT onPaint(WindowRecord& r, WPARAM wp, LPARAM lp) {
         for (HWND c : win::children(hwnd))
             if (win::exStyle(c) & WS_EX_TRANSPARENT) InvalidateRect(c, nullptr, FALSE);
         r.needsCompose = false;
+        endRestore(r);
     }
     paint.end();
     return DefWindowProcA(hwnd, WM_PAINT, wp, lp);
