@@ -477,9 +477,20 @@ void invalidateSkinnedChildren(WindowRecord& r) {
     each(r.upDowns, withoutErase);
 }
 
-void markChildCachesStale(HWND window, bool /*containersOnly*/) {
-    // The control families keep no cached images of their own yet; every
-    // control rebuilds its background from the invalidation below.
+void markChildCachesStale(HWND window, bool containersOnly) {
+    const int index = findWindowRecord(window);
+    WindowRecord* r = index ? &record(index) : nullptr;
+    if (r) {
+        for (ContainerItem& container : r->containers)
+            if (container.hwnd) container.dirty = container.recompose = true;
+    }
+    if (containersOnly) return;
+    // A toolbar paints itself afresh instead of copying from the cache; the
+    // other families rebuild their background from the invalidation below.
+    if (r) {
+        for (ToolbarItem& toolbar : r->toolbars)
+            if (toolbar.hwnd) toolbar.dirty = true;
+    }
     for (HWND c : win::children(window))
         if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
 }
