@@ -135,18 +135,6 @@ void drawCaption(HDC canvas, const ToolbarButtonLook& k, const gfx::RectF& layou
 
 // ---- Reading a toolbar ----------------------------------------------------------------------
 
-// The caption of the button with this command, read into a buffer of the
-// length the toolbar reports first; empty when the button has none.
-std::string buttonCaption(HWND toolbar, int command) {
-    const auto length = SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), 0);
-    if (length <= 0) return {};
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    const auto copied =
-        SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(text.data()));
-    if (copied <= 0) return {};
-    return std::string(text.data(), static_cast<size_t>(std::min<LRESULT>(copied, length)));
-}
-
 // The button's icon from the image list the toolbar holds now, or none.
 win::OwnedIcon buttonIcon(HWND toolbar, int image, SIZE& size) {
     size = SIZE{0, 0};
@@ -179,7 +167,7 @@ void paintButton(HWND toolbar, const ToolbarItem& item, int index, HDC canvas, b
     win::OwnedIcon icon;
     if (showsIcon(button.fsStyle)) {
         icon = buttonIcon(toolbar, button.iBitmap, look.icon);
-        look.caption = buttonCaption(toolbar, button.idCommand);
+        look.caption = toolbarButtonCaption(toolbar, button.idCommand);
     }
     paintToolbarButton(canvas, look, icon.get());
 }
@@ -378,6 +366,18 @@ void drawGreyedIcon(HDC dc, int x, int y, HICON icon, BYTE state) {
             (static_cast<DWORD>(GetRValue(grey)) << 16) | (static_cast<DWORD>(GetGValue(grey)) << 8) | GetBValue(grey);
     }
     TransparentBlt(dc, x, y, w, h, memory.get(), 0, 0, w, h, 0);
+}
+
+// ---- Captions ----------------------------------------------------------------------------------
+
+std::string toolbarButtonCaption(HWND toolbar, int command) {
+    const auto length = SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), 0);
+    if (length <= 0) return {};
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    const auto copied =
+        SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(text.data()));
+    if (copied <= 0) return {};
+    return std::string(text.data(), static_cast<size_t>(std::min<LRESULT>(copied, length)));
 }
 
 // ---- Painting a registered toolbar --------------------------------------------------------------

@@ -100,6 +100,10 @@ void drawGreyedIcon(HDC dc, int x, int y, HICON icon, BYTE state);
 
 // ---- Painting a registered toolbar ------------------------------------------------------
 
+// The caption of the button with this command, read into a buffer of the
+// length the toolbar reports first; empty when the button has none.
+std::string toolbarButtonCaption(HWND toolbar, int command);
+
 // One button of a toolbar as it is now onto the toolbar's canvas.
 void paintToolbarButton(HWND toolbar, int index, HDC canvas, bool hot);
 
