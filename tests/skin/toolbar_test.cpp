@@ -14,6 +14,7 @@
 #include "skin/controls/toolbar.h"
 #include "skin/window/compose.h"
 #include "skin/window/property_keys.h"
+#include "skin/window/window_dc.h"
 #include "tests/gfx/canvas.h"
 #include "tests/skin/skinned_window_fixture.h"
 #include "tests/support/gdi_count.h"
@@ -522,6 +523,71 @@ TEST_F(SkinnedToolbar, ChildCachesMadeStaleMarkContainersAndToolbarsAndContainer
     EXPECT_FALSE(item.dirty);
     markChildCachesStale(main, false);
     EXPECT_TRUE(item.dirty);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinnedToolbar, TheContainerAnswersItsChildrensColoursAndDrawsItsOwnerDrawnButtons) {
+    HWND t = toolbar({tb(0, 101, TBSTATE_ENABLED, BTNS_BUTTON, "a")});
+    HWND label = CreateWindowExA(0, "Static", "text", WS_CHILD | WS_VISIBLE, 200, 5, 60, 20, t, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    HWND push = CreateWindowExA(0, "BUTTON", "push", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 300, 5, 80, 30, t, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    skinAndShow();
+    ASSERT_NE(containerItemOf(t), nullptr);
+
+    win::WindowDc dc(label);
+    const auto first = reinterpret_cast<HBRUSH>(
+        SendMessageA(t, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(label)));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first, win::prop<HBRUSH>(label, keys::kControlBrush));
+    EXPECT_EQ(GetObjectType(win::prop<HGDIOBJ>(label, keys::kControlBitmap)), static_cast<DWORD>(OBJ_BITMAP));
+    const auto second = reinterpret_cast<HBRUSH>(
+        SendMessageA(t, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(label)));
+    EXPECT_NE(second, nullptr);
+    EXPECT_EQ(GetObjectType(first), 0u);  // the brush handed out before is gone
+    EXPECT_EQ(SendMessageA(t, WM_CTLCOLORBTN, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(push)),
+              reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH)));
+
+    // The push button is the window's, made owner-drawn; the system asks the
+    // toolbar to draw it, and the skin's face lands in the composition cache.
+    EXPECT_EQ(win::prop<int>(push, keys::kOwnerIndex), 1);
+    EXPECT_TRUE(win::style(push) & BS_OWNERDRAW);
+    InvalidateRect(push, nullptr, TRUE);
+    settle();
+    EXPECT_NE(cached(push, POINT{40, 4}), kBackdrop);
+}
+
+TEST_F(SkinnedToolbar, ATabControlContainerRedrawsOnAPageChangeAndIsClippedToItsRegisteredSize) {
+    HWND tab = child(WC_TABCONTROLA, 0, 0, 10, 120, 100, 50);
+    CreateWindowExA(0, "Static", "", WS_CHILD | WS_VISIBLE, 80, 30, 70, 50, tab, nullptr, GetModuleHandleA(nullptr),
+                    nullptr);
+    HWND spin =
+        CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD, 0, 0, 10, 10, tab, nullptr, GetModuleHandleA(nullptr), nullptr);
+    skinAndShow();
+    registerContainer(tab, kContainerDrawsNothing, 0, std::nullopt, std::nullopt);
+    ContainerItem* container = containerItemOf(tab);
+    ASSERT_NE(container, nullptr);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(tab, GWLP_WNDPROC)), containerSkinProc);
+
+    container->recompose = false;
+    NMHDR changing{tab, 0, static_cast<UINT>(TCN_SELCHANGING)};
+    SendMessageA(main, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&changing));
+    EXPECT_TRUE(container->recompose);
+    container->recompose = false;
+    NMHDR delta{spin, 0, static_cast<UINT>(UDN_DELTAPOS)};
+    SendMessageA(main, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&delta));
+    EXPECT_TRUE(container->recompose);
+
+    // The child reaches beyond the container's 100 x 50: it is left out of
+    // the clip only inside that size.
+    gfxtest::Canvas target(200, 100);
+    getWindowDcExcludingChildren(tab, target.dc());
+    EXPECT_FALSE(PtVisible(target.dc(), 90, 40));
+    EXPECT_TRUE(PtVisible(target.dc(), 120, 40));
+    EXPECT_TRUE(PtVisible(target.dc(), 90, 60));
 }
 
 }  // namespace
