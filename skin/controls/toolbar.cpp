@@ -122,9 +122,16 @@ void drawSeparator(gfx::Graphics& g, const ToolbarButtonLook& k) {
     }
 }
 
-void drawCaption(HDC canvas, const ToolbarButtonLook& k, const gfx::RectF& layout, bool greyed) {
+gfx::Font captionFont(const ControlFont& f) {
+    return gfx::Font::fromFamilyName(f.face, static_cast<float>(f.size), f.style);
+}
+
+void drawCaption(HDC canvas, const ToolbarButtonLook& k, const gfx::RectF& layout, bool greyed,
+                 const gfx::Font* given) {
     gfx::Graphics g = gfx::Graphics::fromHdc(canvas);
-    gfx::Font font = gfx::Font::fromFamilyName(k.font.face, static_cast<float>(k.font.size), k.font.style);
+    gfx::Font own;
+    if (!given) own = captionFont(k.font);
+    const gfx::Font& font = given ? *given : own;
     gfx::StringFormat format = gfx::StringFormat::create(kMeasureTrailingSpaces);
     format.setAlignment(gfx::StringAlignment::Center);
     format.setLineAlignment(gfx::StringAlignment::Center);
@@ -148,7 +155,8 @@ win::OwnedIcon buttonIcon(HWND toolbar, int image, SIZE& size) {
 
 bool captionsBeside(HWND toolbar) { return (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0; }
 
-void paintButton(HWND toolbar, const ToolbarItem& item, int index, HDC canvas, bool hot, bool beside, int width) {
+void paintButton(HWND toolbar, const ToolbarItem& item, int index, HDC canvas, bool hot, bool beside, int width,
+                 const gfx::Font* font = nullptr) {
     TBBUTTON button{};
     if (!SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) return;
     // A hidden button takes no place and reads nothing more.
@@ -169,7 +177,7 @@ void paintButton(HWND toolbar, const ToolbarItem& item, int index, HDC canvas, b
         icon = buttonIcon(toolbar, button.iBitmap, look.icon);
         look.caption = toolbarButtonCaption(toolbar, button.idCommand);
     }
-    paintToolbarButton(canvas, look, icon.get());
+    paintToolbarButton(canvas, look, icon.get(), font);
 }
 
 // ---- The skin procedure's handlers ------------------------------------------------------------
@@ -304,7 +312,7 @@ COLORREF greyedPixel(COLORREF c, bool indeterminate) {
 
 // ---- Painters --------------------------------------------------------------------------------
 
-void paintToolbarButton(HDC canvas, const ToolbarButtonLook& k, HICON icon) {
+void paintToolbarButton(HDC canvas, const ToolbarButtonLook& k, HICON icon, const gfx::Font* font) {
     if (k.state & TBSTATE_HIDDEN) return;
     const int w = win::width(k.rect), h = win::height(k.rect);
     const ToolbarHighlight highlight = toolbarHighlightOf(k.state, k.hot);
@@ -329,7 +337,7 @@ void paintToolbarButton(HDC canvas, const ToolbarButtonLook& k, HICON icon) {
             g.drawImage(*arrow, static_cast<float>(place.arrow.x), static_cast<float>(place.arrow.y));
         }
     }
-    if (!k.caption.empty()) drawCaption(canvas, k, place.caption, greyed);
+    if (!k.caption.empty()) drawCaption(canvas, k, place.caption, greyed, font);
 }
 
 void drawGreyedIcon(HDC dc, int x, int y, HICON icon, BYTE state) {
@@ -399,7 +407,10 @@ void paintToolbar(HWND toolbar, HDC dc) {
     const bool beside = captionsBeside(toolbar);
     Canvas canvas(paintControlBackdrop(toolbar, q));
     if (!canvas) return;
-    for (int i = 0; i < count; ++i) paintButton(toolbar, ref->item, i, canvas.get(), i == hot, beside, w);
+    // Every caption is drawn in the toolbar's one font, made once per paint.
+    const gfx::Font font = captionFont(ControlFont{ref->item.fontFace, ref->item.fontSize, ref->item.fontStyle});
+    for (int i = 0; i < count; ++i)
+        paintButton(toolbar, ref->item, i, canvas.get(), i == hot, beside, w, font ? &font : nullptr);
     publishControlImage(toolbar, canvas.get(), true, false);
     win::WindowDc own;
     if (!dc) {

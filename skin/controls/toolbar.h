@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "gfx/text.h"
 #include "gfx/types.h"
 #include "skin/controls/control_font.h"
 #include "skin/window/settings.h"
@@ -92,8 +93,9 @@ COLORREF greyedPixel(COLORREF colour, bool indeterminate);
 // ---- Painters -------------------------------------------------------------------------
 
 // One button onto a canvas that holds the toolbar's backdrop; the icon, when
-// there is one, stays the caller's.
-void paintToolbarButton(HDC canvas, const ToolbarButtonLook& look, HICON icon);
+// there is one, stays the caller's.  The caption is drawn in the given font
+// (the look's font made once for every button), or in the look's font.
+void paintToolbarButton(HDC canvas, const ToolbarButtonLook& look, HICON icon, const gfx::Font* font = nullptr);
 
 // The icon greyed by greyedPixel at (x, y), its transparent pixels left out.
 void drawGreyedIcon(HDC dc, int x, int y, HICON icon, BYTE state);

@@ -591,3 +591,26 @@ TEST_F(SkinnedToolbar, ATabControlContainerRedrawsOnAPageChangeAndIsClippedToIts
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ToolbarPaint, ACaptionInTheFontMadeOnceForTheToolbarIsDrawnAsInItsOwn) {
+    ToolbarButtonLook k = button({10, 10, 90, 60}, TBSTATE_ENABLED, BTNS_BUTTON, true);
+    k.caption = "新建文件";
+    k.font = ControlFont{"宋体", 12, 0};
+    paintToolbarButton(canvas.dc(), k, nullptr);
+    gfxtest::Canvas shared(200, 80);
+    shared.fill(kBackdropArgb);
+    const gfx::Font font = gfx::Font::fromFamilyName(k.font.face, 12, 0);
+    paintToolbarButton(shared.dc(), k, nullptr, &font);
+    int differing = 0, text = 0;
+    for (int y = 0; y < 80; ++y)
+        for (int x = 0; x < 200; ++x) {
+            if (canvas.pixel(x, y) != shared.pixel(x, y)) ++differing;
+            if (gfxtest::channel(canvas.pixel(x, y), 16) < 40) ++text;  // the black caption
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(text, 10);
+}
+
+}  // namespace
