@@ -277,6 +277,68 @@ double listHover(HWND list) {
                     [&] { SendMessageA(list, WM_MOUSELEAVE, 0, 0); });
 }
 
+// The pointer moves onto a toolbar button: the toolbar's hot repaint in a
+// skinned window of its own, skinned and with the control skin off.
+struct ToolbarTimes {
+    double hover = 0, plainHover = 0;
+};
+
+ToolbarTimes toolbarHoverTimes(HINSTANCE instance) {
+    HWND window = CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 640, 200, nullptr, nullptr,
+                                  instance, nullptr);
+    HWND toolbar =
+        CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                        WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER, 10, 40,
+                        600, 60, window, nullptr, instance, nullptr);
+    HIMAGELIST icons = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 0);
+    {
+        HDC screen = GetDC(nullptr);
+        HBITMAP picture = CreateCompatibleBitmap(screen, 16, 16);
+        ReleaseDC(nullptr, screen);
+        ImageList_AddMasked(icons, picture, RGB(255, 0, 255));
+        DeleteObject(picture);
+    }
+    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(icons));
+    static const char* const kCaptions[] = {"新建", "打开", "保存", "剪切", "复制", "粘贴"};
+    std::vector<TBBUTTON> buttons;
+    for (int i = 0; i < 6; ++i)
+        buttons.push_back(
+            TBBUTTON{0, 100 + i, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, reinterpret_cast<INT_PTR>(kCaptions[i])});
+    SendMessageA(toolbar, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+    skin::SkinOptions options;
+    options.resizable = 0;
+    skin::applyWindowSkin(window, options);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    pump();
+    RECT first{}, second{};
+    SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    SendMessageA(toolbar, TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+    const LPARAM onFirst = MAKELPARAM((first.left + first.right) / 2, (first.top + first.bottom) / 2);
+    const LPARAM onSecond = MAKELPARAM((second.left + second.right) / 2, (second.top + second.bottom) / 2);
+    auto hoverOnce = [&] {
+        return medianMs(
+            [&] {
+                SendMessageA(toolbar, WM_MOUSEMOVE, 0, onFirst);
+                UpdateWindow(toolbar);
+            },
+            [&] {
+                SendMessageA(toolbar, WM_MOUSEMOVE, 0, onSecond);
+                UpdateWindow(toolbar);
+            });
+    };
+    ToolbarTimes times;
+    times.hover = hoverOnce();
+    skin::setSkinOptions(0, 100, 0);
+    times.plainHover = hoverOnce();
+    skin::setSkinOptions(1, 100, 0);
+    DestroyWindow(window);
+    ImageList_Destroy(icons);
+    pump();
+    return times;
+}
+
 }  // namespace
 
 int main() {
@@ -440,6 +502,9 @@ int main() {
         "1 ms");
     DestroyWindow(plainLists.window);
     DestroyWindow(lists.window);
+    const ToolbarTimes toolbarTimes = toolbarHoverTimes(instance);
+    row("hover: a skinned toolbar button", toolbarTimes.hover, "the same toolbar, control skin off",
+        toolbarTimes.plainHover, "1 ms");
 
     DestroyWindow(controlsPlain);
     DestroyWindow(skinned);

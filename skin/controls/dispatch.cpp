@@ -5,6 +5,7 @@
 #include "skin/controls/button.h"
 #include "skin/controls/edit_combo.h"
 #include "skin/controls/list.h"
+#include "skin/controls/toolbar.h"
 #include "skin/window/settings.h"
 
 namespace skin {
@@ -16,7 +17,8 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 4> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes, skinListControls};
+constexpr std::array<Entry, 5> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes, skinListControls,
+                                        skinToolbars};
 
 }  // namespace
 

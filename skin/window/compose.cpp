@@ -573,11 +573,20 @@ void invalidateSkinnedChildren(WindowRecord& r) {
 }
 
 void markChildCachesStale(HWND window, bool containersOnly) {
+    WindowRecord* r = recordOf(window);
+    if (r)
+        for (ContainerItem& container : r->containers)
+            if (container.hwnd) container.dirty = container.recompose = true;
+    if (containersOnly) return;
     // The list-like controls compose their client area again on their next
-    // paint instead of copying it from the composition cache; the other
-    // families rebuild their background from the invalidation below.
-    if (WindowRecord* r = recordOf(window); r && !containersOnly)
+    // paint instead of copying it from the composition cache, and a toolbar
+    // paints itself afresh; the other families rebuild their background from
+    // the invalidation below.
+    if (r) {
         for (ListItem& list : r->listLike) list.dirty = true;
+        for (ToolbarItem& toolbar : r->toolbars)
+            if (toolbar.hwnd) toolbar.dirty = true;
+    }
     for (HWND c : win::children(window))
         if (IsWindowVisible(c)) InvalidateRect(c, nullptr, TRUE);
 }

@@ -109,9 +109,9 @@ void restoreFromBarCache(const WindowRecord& r, const RECT& area);
 // Invalidates every skinned control whose parent is the window.
 void invalidateSkinnedChildren(WindowRecord& r);
 
-// Marks the cached images of the window's controls stale, so that each
-// rebuilds its background on its next paint, and invalidates its visible
-// children.
+// Marks the window's containers for redrawing; unless containers only, also
+// marks the cached images of its other controls stale, so that each rebuilds
+// its background on its next paint, and invalidates its visible children.
 void markChildCachesStale(HWND window, bool containersOnly);
 
 // Releases the record's device contexts and bitmaps (the window is going).

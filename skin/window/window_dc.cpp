@@ -15,6 +15,10 @@ void excludeChildrenFromClip(HWND window, HDC dc) {
         bounded = true;
         boundW = record(index).caches.composedWidth;
         boundH = record(index).caches.composedHeight;
+    } else if (const ContainerItem* container = containerItemOf(window)) {
+        bounded = true;
+        boundW = container->clientWidth;
+        boundH = container->clientHeight;
     }
     for (HWND child : win::children(window)) {
         if (!IsWindowVisible(child) || (win::exStyle(child) & WS_EX_TRANSPARENT)) continue;

@@ -7,7 +7,8 @@ namespace skin {
 
 // Excludes from the device context's clip the rectangle of every visible
 // child of the window that lacks WS_EX_TRANSPARENT.  For a skinned window the
-// rectangles are clamped to the size it was last composed at.  The context
+// rectangles are clamped to the size it was last composed at, for a
+// container to its client size when it was registered.  The context
 // stays the caller's.
 void excludeChildrenFromClip(HWND window, HDC dc);
 

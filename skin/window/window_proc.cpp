@@ -1,5 +1,7 @@
 #include "skin/window/window_proc.h"
 
+#include <commctrl.h>
+
 #include <optional>
 #include <string>
 
@@ -255,9 +257,18 @@ void onDrawItem(const WindowRecord& r, LPARAM lp) {
     dispatchOwnerDraw(indexOfRecord(r), item);
 }
 
+// A tab control that is a registered container redraws itself when its
+// page changes, also when an up-down on it turns the page.
+void markTabContainer(HWND tab) {
+    if (ContainerItem* container = containerItemOf(tab)) container->recompose = true;
+}
+
 void onNotify(LPARAM lp) {
     const auto* header = reinterpret_cast<const NMHDR*>(lp);
     if (repaintsOnNotify(header->code)) InvalidateRect(header->hwndFrom, nullptr, TRUE);
+    if (header->code == static_cast<UINT>(TCN_SELCHANGING)) markTabContainer(header->hwndFrom);
+    if (header->code == static_cast<UINT>(UDN_DELTAPOS) && win::isClass(GetParent(header->hwndFrom), WC_TABCONTROLA))
+        markTabContainer(GetParent(header->hwndFrom));
 }
 
 void onNcDestroy(HWND hwnd) {

@@ -63,6 +63,16 @@ void removeWindowRecord(int index) {
     }
 }
 
+ContainerItem* containerItemOf(HWND window) {
+    const int index = win::prop<int>(window, keys::kOwnerIndex);
+    const int slot = win::prop<int>(window, keys::kIndex);
+    if (!window || !validIndex(index)) return nullptr;
+    ControlList<ContainerItem>& list = record(index).containers;
+    if (slot < 1 || slot > static_cast<int>(list.size())) return nullptr;
+    ContainerItem& item = list[static_cast<size_t>(slot) - 1];
+    return item.hwnd == window ? &item : nullptr;
+}
+
 void clearWindowRecords() { records.clear(); }
 
 }  // namespace skin

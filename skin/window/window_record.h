@@ -9,6 +9,7 @@
 #include "skin/window/edit_items.h"
 #include "skin/window/list_item.h"
 #include "skin/window/skin_types.h"
+#include "skin/window/toolbar_items.h"
 #include "skin/window/tooltip.h"
 #include "win/fonts.h"
 
@@ -157,7 +158,9 @@ struct WindowRecord {
     ControlList<EditItem> edits{1};
     ControlList<ComboItem> comboBoxes{1};
     ControlList<ListItem> listLike{1};
-    ControlList<ControlItem> trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1}, containers{1};
+    ControlList<ControlItem> trackbars{1}, progressBars{1}, upDowns{1}, headers{1};
+    ControlList<ToolbarItem> toolbars{1};
+    ControlList<ContainerItem> containers{1};
 
     // Calls f(list, toolbarKeys) for every control list of the record; the
     // toolbar list is the one whose controls carry the toolbar keys.
@@ -207,6 +210,10 @@ int addWindowRecord(std::unique_ptr<WindowRecord> r);
 // their control lists ("Hw_FuID", or "Kj_FuID" for toolbars) is rewritten.
 // The record's own resources are its owner's to release first.
 void removeWindowRecord(int index);
+
+// The container item that a window's properties name ("Hw_FuID", "Hw_lbID"),
+// or null when the window is no registered container.
+ContainerItem* containerItemOf(HWND window);
 
 // Frees every record (at exit, and in tests).
 void clearWindowRecords();

@@ -140,7 +140,7 @@ TEST_F(Records, RemovalShiftsLaterRecordsAndRewritesTheirIndices) {
     HWND button = newWindow(second), toolbar = newWindow(second), thirdEdit = newWindow(third);
     record(2).buttons.emplace_back().hwnd = button;
     setProp(button, keys::kOwnerIndex, 2);
-    record(2).toolbars.push_back({toolbar});
+    record(2).toolbars.emplace_back().hwnd = toolbar;
     setProp(toolbar, keys::kToolbarOwnerIndex, 2);
     HWND cover = newWindow(third);
     EditItem edit;

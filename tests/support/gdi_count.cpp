@@ -30,6 +30,28 @@ int liveGdiObjectCount() {
     return live;
 }
 
+int liveGdiObjectCount(HANDLE process) {
+    // The process's PEB through ProcessBasicInformation (class 0): its address
+    // is the second field.
+    using Query = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<Query>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    ULONG_PTR basic[6]{};
+    if (!query || query(process, 0, basic, sizeof basic, nullptr) != 0) return -1;
+    const auto peb = basic[1];
+    ULONG_PTR table = 0;
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(peb + kTableOffset), &table, sizeof table, nullptr) ||
+        !table)
+        return -1;
+    std::vector<unsigned char> entries(kEntries * kEntrySize);
+    if (!ReadProcessMemory(process, reinterpret_cast<const void*>(table), entries.data(), entries.size(), nullptr))
+        return -1;
+    int live = 0;
+    for (std::size_t i = 0; i < kEntries; ++i)
+        if (entries[i * kEntrySize + kTypeOffset] != 0) ++live;
+    return live;
+}
+
 std::size_t liveHeapBlockCount() {
     DWORD n = GetProcessHeaps(0, nullptr);
     std::vector<HANDLE> heaps(n + 8);

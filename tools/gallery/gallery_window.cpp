@@ -82,9 +82,10 @@ LRESULT onDrawItem(HWND hwnd, WPARAM wp, LPARAM lp) {
     return TRUE;
 }
 
-// A toolbar lets its parent paint behind its buttons, which a skinned window
-// does only once the toolbar is skinned; until then the toolbar gets the
-// system's face colour behind them.
+// A toolbar lets its parent paint behind its buttons.  A skinned toolbar
+// paints its whole face itself and never asks; while the control-skinning
+// switch is off it paints as the system does and gets the system's face
+// colour behind its buttons here.
 LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {
     const auto* draw = reinterpret_cast<const NMCUSTOMDRAW*>(lp);
     if (draw->hdr.code == static_cast<UINT>(NM_CUSTOMDRAW) && draw->dwDrawStage == CDDS_PREERASE &&
