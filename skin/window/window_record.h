@@ -4,6 +4,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "skin/window/bar_items.h"
 #include "skin/window/button_item.h"
 #include "skin/window/control_item.h"
 #include "skin/window/edit_items.h"
@@ -150,8 +151,9 @@ struct WindowRecord {
     ControlList<ButtonItem> buttons{1};
     ControlList<EditItem> edits{1};
     ControlList<ComboItem> comboBoxes{1};
-    ControlList<ControlItem> listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1},
-        containers{1};
+    ControlList<ControlItem> listLike{1}, upDowns{1}, headers{1}, toolbars{1}, containers{1};
+    ControlList<TrackbarItem> trackbars{1};
+    ControlList<ProgressItem> progressBars{1};
 
     // Calls f(list, toolbarKeys) for every control list of the record; the
     // toolbar list is the one whose controls carry the toolbar keys.
