@@ -2,6 +2,7 @@
 // floors: one BitBlt of the same surface, and the same window unskinned.
 // Prints medians in milliseconds.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -134,6 +135,32 @@ HWND mainWindowWithPlainControls(HINSTANCE instance) {
     return window;
 }
 
+// A skinned window holding one trackbar, as the toolbox skins its controls
+// (no trackbar panel): the pointer enters the trackbar and its thumb is
+// repainted large.
+double trackbarHover(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    HWND window = CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 810, 570, nullptr, nullptr,
+                                  instance, nullptr);
+    HWND trackbar = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS, 40, 60, 204, 30,
+                                    window, nullptr, instance, nullptr);
+    SendMessageA(trackbar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    SendMessageA(trackbar, TBM_SETPOS, TRUE, 40);
+    skin::SkinOptions options;
+    options.resizable = 0;
+    skin::applyWindowSkin(window, options);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    pump();
+    const LPARAM inside = MAKELPARAM(150, 15);
+    double ms = medianMs([&] { SendMessageA(trackbar, WM_MOUSEMOVE, 0, inside); },
+                         [&] { SendMessageA(trackbar, WM_MOUSELEAVE, 0, 0); });
+    DestroyWindow(window);
+    pump();
+    return ms;
+}
+
 }  // namespace
 
 int main() {
@@ -233,6 +260,7 @@ int main() {
     std::printf("  custom 1920 x 1080 picture applied and repainted %8.2f ms\n", customPicture);
     std::printf("  hover repaint of a skinned push button           %8.2f ms\n", hover);
     std::printf("  repaint of the same button, control skin off     %8.2f ms\n", plainButtonRepaint);
+    std::printf("  hover repaint of a skinned trackbar              %8.2f ms\n", trackbarHover(instance));
 
     DestroyWindow(controlsPlain);
     DestroyWindow(skinned);
