@@ -50,7 +50,8 @@ ProgressLook progressLookOf(HWND bar, const ProgressItem& item, SIZE size) {
 void paintProgressWindow(HWND bar, const ProgressItem& item, HDC target) {
     const RECT window = win::windowRect(bar);
     const RECT rc{0, 0, win::width(window), win::height(window)};
-    if (rc.right <= 0 || rc.bottom <= 0) return;
+    // A hidden bar shows nothing, so it publishes nothing either.
+    if (rc.right <= 0 || rc.bottom <= 0 || !IsWindowVisible(bar)) return;
     const ProgressLook look = progressLookOf(bar, item, SIZE{rc.right, rc.bottom});
     Canvas canvas(paintControlBackdrop(bar, rc));
     if (!canvas) return;

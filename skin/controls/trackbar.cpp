@@ -146,12 +146,14 @@ TrackbarLook trackbarLookOf(HWND trackbar, const TrackbarItem& item) {
 void paintTrackbarWindow(HWND trackbar, const TrackbarItem& item) {
     const RECT window = win::windowRect(trackbar);
     const RECT rc{0, 0, win::width(window), win::height(window)};
-    if (rc.right <= 0 || rc.bottom <= 0) return;
+    // A hidden trackbar shows nothing, so it publishes nothing either.
+    if (rc.right <= 0 || rc.bottom <= 0 || !IsWindowVisible(trackbar)) return;
     const TrackbarLook look = trackbarLookOf(trackbar, item);
     Canvas canvas(paintControlBackdrop(trackbar, rc));
     if (!canvas) return;
     paintTrackbar(canvas.get(), rc, look);
-    publishControlImage(trackbar, canvas.get(), false, false);
+    // Published where the screen shows it: the canvas is the window rectangle.
+    publishControlImage(trackbar, canvas.get(), false, true);
     win::WindowDc dc(trackbar, true);
     BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, SRCCOPY);
 }

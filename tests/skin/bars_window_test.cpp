@@ -132,6 +132,19 @@ TEST_F(SkinnedBars, AProgressBarWithAnEmptyOrReversedRangeDrawsAnEmptyBar) {
         for (int x : {5, 50, 150}) EXPECT_EQ(published(w, x, 8), published(empty, x, 8)) << x;
 }
 
+TEST_F(SkinnedBars, HiddenBarsPublishNothingWhenTheyMove) {
+    HWND bar = progress(0, 20, 40, 200, 16, 100);
+    HWND t = trackbar(0, 20, 80, 204, 30, 50);
+    skinAndShow();
+    ShowWindow(bar, SW_HIDE);
+    ShowWindow(t, SW_HIDE);
+    settle();
+    SetWindowPos(bar, nullptr, 20, 140, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(t, nullptr, 20, 180, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (int x : {10, 100, 190}) EXPECT_EQ(published(bar, x, 8), skintest::kSkinColour) << x;
+    EXPECT_EQ(published(t, 100, 11), skintest::kSkinColour);
+}
+
 TEST_F(SkinnedBars, HoversAndPositionChangesLeaveNoGdiObjectsBehind) {
     HWND a = trackbar(TBS_AUTOTICKS, 20, 40, 204, 30, 30);
     HWND b = trackbar(TBS_ENABLESELRANGE, 20, 80, 204, 34, 60);
