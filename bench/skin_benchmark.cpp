@@ -339,6 +339,32 @@ ToolbarTimes toolbarHoverTimes(HINSTANCE instance) {
     return times;
 }
 
+// A skinned window holding one trackbar, as the toolbox skins its controls
+// (no trackbar panel): the pointer enters the trackbar and its thumb is
+// repainted large.
+double trackbarHover(HINSTANCE instance) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    HWND window = CreateWindowExA(0, "STATIC", "Lumo", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 810, 570, nullptr, nullptr,
+                                  instance, nullptr);
+    HWND trackbar = CreateWindowExA(0, TRACKBAR_CLASSA, "", WS_CHILD | WS_VISIBLE | TBS_AUTOTICKS, 40, 60, 204, 30,
+                                    window, nullptr, instance, nullptr);
+    SendMessageA(trackbar, TBM_SETRANGE, TRUE, MAKELPARAM(0, 100));
+    SendMessageA(trackbar, TBM_SETPOS, TRUE, 40);
+    skin::SkinOptions options;
+    options.resizable = 0;
+    skin::applyWindowSkin(window, options);
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    pump();
+    const LPARAM inside = MAKELPARAM(150, 15);
+    double ms = medianMs([&] { SendMessageA(trackbar, WM_MOUSEMOVE, 0, inside); },
+                         [&] { SendMessageA(trackbar, WM_MOUSELEAVE, 0, 0); });
+    DestroyWindow(window);
+    pump();
+    return ms;
+}
+
 }  // namespace
 
 int main() {
@@ -502,6 +528,7 @@ int main() {
         "1 ms");
     DestroyWindow(plainLists.window);
     DestroyWindow(lists.window);
+    row("hover: a skinned trackbar", trackbarHover(instance), "one BitBlt of the window image", blit, "1 ms");
     const ToolbarTimes toolbarTimes = toolbarHoverTimes(instance);
     row("hover: a skinned toolbar button", toolbarTimes.hover, "the same toolbar, control skin off",
         toolbarTimes.plainHover, "1 ms");

@@ -5,7 +5,9 @@
 #include "skin/controls/button.h"
 #include "skin/controls/edit_combo.h"
 #include "skin/controls/list.h"
+#include "skin/controls/progress_bar.h"
 #include "skin/controls/toolbar.h"
+#include "skin/controls/trackbar.h"
 #include "skin/window/settings.h"
 
 namespace skin {
@@ -17,7 +19,8 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 5> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes, skinListControls,
+constexpr std::array<Entry, 7> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes,
+                                        skinTrackbars,   skinProgressBars, skinListControls,
                                         skinToolbars};
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <vector>
 #include <windows.h>
 
+#include "skin/window/bar_items.h"
 #include "skin/window/button_item.h"
 #include "skin/window/control_item.h"
 #include "skin/window/edit_items.h"
@@ -158,7 +159,9 @@ struct WindowRecord {
     ControlList<EditItem> edits{1};
     ControlList<ComboItem> comboBoxes{1};
     ControlList<ListItem> listLike{1};
-    ControlList<ControlItem> trackbars{1}, progressBars{1}, upDowns{1}, headers{1};
+    ControlList<TrackbarItem> trackbars{1};
+    ControlList<ProgressItem> progressBars{1};
+    ControlList<ControlItem> upDowns{1}, headers{1};
     ControlList<ToolbarItem> toolbars{1};
     ControlList<ContainerItem> containers{1};
 
