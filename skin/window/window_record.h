@@ -7,8 +7,10 @@
 #include "skin/window/button_item.h"
 #include "skin/window/control_item.h"
 #include "skin/window/edit_items.h"
+#include "skin/window/header_item.h"
 #include "skin/window/skin_types.h"
 #include "skin/window/tooltip.h"
+#include "skin/window/up_down_item.h"
 #include "win/fonts.h"
 
 namespace skin {
@@ -150,8 +152,9 @@ struct WindowRecord {
     ControlList<ButtonItem> buttons{1};
     ControlList<EditItem> edits{1};
     ControlList<ComboItem> comboBoxes{1};
-    ControlList<ControlItem> listLike{1}, trackbars{1}, progressBars{1}, upDowns{1}, headers{1}, toolbars{1},
-        containers{1};
+    ControlList<ControlItem> listLike{1}, trackbars{1}, progressBars{1}, toolbars{1}, containers{1};
+    ControlList<UpDownItem> upDowns{1};
+    ControlList<HeaderItem> headers{1};
 
     // Calls f(list, toolbarKeys) for every control list of the record; the
     // toolbar list is the one whose controls carry the toolbar keys.
