@@ -4,6 +4,7 @@
 
 #include "skin/controls/button.h"
 #include "skin/controls/edit_combo.h"
+#include "skin/controls/header.h"
 #include "skin/controls/up_down.h"
 #include "skin/window/settings.h"
 
@@ -16,7 +17,8 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 4> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes, skinUpDowns};
+constexpr std::array<Entry, 5> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes, skinUpDowns,
+                                        skinHeaders};
 
 }  // namespace
 
