@@ -18,7 +18,6 @@ namespace skin {
 namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr int kStringFormatNoWrap = 0x1000;
 constexpr int kTextLength = 260;
 
 Argb white(int alpha) { return toArgb(kWhite, alpha); }
@@ -65,7 +64,7 @@ void paintColumn(gfx::Graphics& g, float ox, float oy, const HeaderColumnLook& c
         const HeaderItemLayout at = headerItemLayout(c.format, SIZE{W, H}, icon, look.margin, measure(g, c.text, font));
         if (icon.cx > 0) g.drawImage(c.icon, ox + static_cast<float>(at.x), oy + at.iconTop);
         if (!c.text.empty() && font && win::width(at.text) > 0) {
-            gfx::StringFormat format = gfx::StringFormat::create(kStringFormatNoWrap);
+            gfx::StringFormat format = gfx::StringFormat::create();
             format.setTrimming(gfx::StringTrimming::EllipsisCharacter);
             const gfx::RectF box{ox + static_cast<float>(at.text.left), oy + static_cast<float>(at.text.top),
                                  static_cast<float>(win::width(at.text)), static_cast<float>(win::height(at.text))};
