@@ -182,9 +182,13 @@ void paintUpDown(HWND control, std::optional<bool> hovered, std::optional<bool> 
     const UpDownItem& item = ref->item;
     const SIZE size = windowSize(control);
     if (size.cx <= 0 || size.cy <= 0) return;
-    const UpDownLook look =
-        upDownLook(size, item.horizontal, hovered.value_or(item.hovered), pressed.value_or(item.pressed),
-                   point.value_or(win::mousePoint(item.lastPoint)), settings().accentColour);
+    const bool isPressed = pressed.value_or(item.pressed);
+    UpDownLook look = upDownLook(size, item.horizontal, hovered.value_or(item.hovered), isPressed,
+                                 point.value_or(win::mousePoint(item.lastPoint)), settings().accentColour);
+    // The control invalidates itself as the pointer crosses from one arrow to
+    // the other: unless a press holds its arrow, the lit half stays the one
+    // under the pointer, not the one last pressed.
+    if (!point && !isPressed && look.litHalf != kNoHalf) look.litHalf = item.lastHotHalf;
     Canvas canvas(paintControlBackdrop(control, RECT{0, 0, size.cx, size.cy}));
     if (!canvas) return;
     paintUpDown(canvas.get(), RECT{0, 0, size.cx, size.cy}, look);

@@ -63,8 +63,9 @@ void paintUpDown(HDC canvas, const RECT& rc, const UpDownLook& look);
 
 // Paints a registered control at once onto its window, over its backdrop,
 // and publishes the image into its window's composition cache.  An absent
-// state is taken from the control's item (hovered, pressed, the point of the
-// last press or release).
+// state is taken from the control's item (hovered, pressed); without a point
+// the lit half is the one pressed last while the button is held, else the
+// one the pointer was last over.
 void paintUpDown(HWND control, std::optional<bool> hovered = std::nullopt, std::optional<bool> pressed = std::nullopt,
                  std::optional<POINT> point = std::nullopt);
 

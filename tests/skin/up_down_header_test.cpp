@@ -391,7 +391,22 @@ TEST_F(SkinnedUpDownsAndHeaders, TheHalfUnderThePointerLightsUntilThePointerLeav
     SendMessageA(upDown, WM_MOUSEMOVE, 0, at(8, 11));
     EXPECT_EQ(cached(upDown, {2, 4}), plainFirst);
     EXPECT_GT(looks::distance(cached(upDown, {2, 15}), plainSecond), 10);
-    EXPECT_EQ(recordOf(main)->upDowns[0].lastHotHalf, 1);
+    UpDownItem& item = recordOf(main)->upDowns[0];
+    EXPECT_EQ(item.lastHotHalf, 1);
+    // A repaint of its own keeps the half under the pointer lit, not the one
+    // pressed last; while a press holds, the pressed half.
+    const COLORREF litSecond = cached(upDown, {2, 15});
+    item.lastPoint = at(8, 2);
+    InvalidateRect(upDown, nullptr, FALSE);
+    UpdateWindow(upDown);
+    EXPECT_EQ(cached(upDown, {2, 15}), litSecond);
+    EXPECT_EQ(cached(upDown, {2, 4}), plainFirst);
+    item.pressed = true;
+    InvalidateRect(upDown, nullptr, FALSE);
+    UpdateWindow(upDown);
+    EXPECT_EQ(cached(upDown, {2, 15}), plainSecond);
+    EXPECT_GT(looks::distance(cached(upDown, {2, 4}), plainFirst), 10);
+    item.pressed = false;
     SendMessageA(upDown, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(cached(upDown, {2, 4}), plainFirst);
     EXPECT_EQ(cached(upDown, {2, 15}), plainSecond);
