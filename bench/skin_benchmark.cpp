@@ -2,6 +2,7 @@
 // floors: one BitBlt of the same surface, and the same window unskinned.
 // Prints medians in milliseconds.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,6 +15,8 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/skin_setup.h"
+#include "skin/controls/header.h"
+#include "skin/controls/up_down.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/compose.h"
@@ -134,6 +137,42 @@ HWND mainWindowWithPlainControls(HINSTANCE instance) {
     return window;
 }
 
+struct HoverTimes {
+    double upDown, header;
+};
+
+HoverTimes upDownAndHeaderHovers(HWND window) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    HWND upDown = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 700, 420, 16, 24, window, nullptr,
+                                  instance, nullptr);
+    HWND header = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_BUTTONS, 400, 460, 360, 24, window,
+                                  nullptr, instance, nullptr);
+    SendMessageA(header, WM_SETFONT, SendMessageA(window, WM_GETFONT, 0, 0), FALSE);
+    for (const char* title : {"序号", "歌曲", "歌手", "时长"}) {
+        HDITEMA column{};
+        column.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        column.pszText = const_cast<char*>(title);
+        column.cxy = 90;
+        column.fmt = HDF_LEFT | HDF_STRING;
+        SendMessageA(header, HDM_INSERTITEMA, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+    const int index = skin::windowIndexOf(window);
+    skin::skinUpDowns(index, window);
+    skin::skinHeaders(index, window);
+    UpdateWindow(window);
+    pump();
+    HoverTimes t{};
+    t.upDown = medianMs([&] { SendMessageA(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(8, 4)); },
+                        [&] { SendMessageA(upDown, WM_MOUSELEAVE, 0, 0); });
+    t.header = medianMs([&] { SendMessageA(header, WM_MOUSEMOVE, 0, MAKELPARAM(45, 12)); },
+                        [&] { SendMessageA(header, WM_MOUSELEAVE, 0, 0); });
+    DestroyWindow(upDown);
+    DestroyWindow(header);
+    pump();
+    return t;
+}
+
 }  // namespace
 
 int main() {
@@ -233,6 +272,12 @@ int main() {
     std::printf("  custom 1920 x 1080 picture applied and repainted %8.2f ms\n", customPicture);
     std::printf("  hover repaint of a skinned push button           %8.2f ms\n", hover);
     std::printf("  repaint of the same button, control skin off     %8.2f ms\n", plainButtonRepaint);
+
+    // The pointer enters an up-down control and a button header added to the
+    // skinned window: each one's hover repaint.
+    const HoverTimes hovers = upDownAndHeaderHovers(skinned);
+    std::printf("  hover repaint of a skinned up-down control       %8.2f ms\n", hovers.upDown);
+    std::printf("  hover repaint of a skinned header, 4 columns     %8.2f ms\n", hovers.header);
 
     DestroyWindow(controlsPlain);
     DestroyWindow(skinned);
