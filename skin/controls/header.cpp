@@ -43,6 +43,36 @@ int measure(gfx::Graphics& g, const std::string& text, const gfx::Font& font) {
     return static_cast<int>(box.width) + 1;
 }
 
+std::wstring widen(const std::string& text) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
+    if (n > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
+    return wide;
+}
+
+// The title as it fits its width on one line: whole when it does, else as
+// many leading characters as fit before an ellipsis, or nothing.  Left to
+// wrap, a title too long for its column would show the top of its second
+// line under the first.
+std::wstring fittedTitle(gfx::Graphics& g, const std::string& title, const gfx::Font& font, float width) {
+    const std::wstring text = widen(title);
+    gfx::StringFormat format = gfx::StringFormat::create();
+    auto widthOf = [&](const std::wstring& s) {
+        gfx::RectF box{};
+        g.measureString(s, font, gfx::RectF{0, 0, 0, 0}, format, box);
+        return box.width;
+    };
+    if (widthOf(text) <= width) return text;
+    size_t fits = 0, tooMany = text.size();
+    while (tooMany - fits > 1) {
+        const size_t n = (fits + tooMany) / 2;
+        if (widthOf(text.substr(0, n) + L"\u2026") <= width) fits = n;
+        else tooMany = n;
+    }
+    std::wstring cut = text.substr(0, fits) + L"\u2026";
+    return widthOf(cut) <= width ? cut : std::wstring();
+}
+
 // One column, with its tile's top-left corner at (ox, oy) of the canvas.
 void paintColumn(gfx::Graphics& g, float ox, float oy, const HeaderColumnLook& c, const HeaderLook& look,
                  const gfx::Font& font) {
@@ -65,10 +95,10 @@ void paintColumn(gfx::Graphics& g, float ox, float oy, const HeaderColumnLook& c
         if (icon.cx > 0) g.drawImage(c.icon, ox + static_cast<float>(at.x), oy + at.iconTop);
         if (!c.text.empty() && font && win::width(at.text) > 0) {
             gfx::StringFormat format = gfx::StringFormat::create();
-            format.setTrimming(gfx::StringTrimming::EllipsisCharacter);
             const gfx::RectF box{ox + static_cast<float>(at.text.left), oy + static_cast<float>(at.text.top),
                                  static_cast<float>(win::width(at.text)), static_cast<float>(win::height(at.text))};
-            g.drawString(c.text, font, gfx::SolidBrush::create(black(255)), box, format);
+            const std::wstring title = fittedTitle(g, c.text, font, box.width);
+            if (!title.empty()) g.drawString(title, font, gfx::SolidBrush::create(black(255)), box, format);
         }
     }
     g.resetClip();
