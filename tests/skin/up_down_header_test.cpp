@@ -16,6 +16,10 @@
 #include "tests/skin/skinned_window_fixture.h"
 #include "tests/support/button_looks.h"
 #include "tests/support/gdi_count.h"
+#include "tools/gallery/gallery_window.h"
+#include "tools/gallery/layout.h"
+#include "tools/gallery/screenshot.h"
+#include "tools/gallery/skin_setup.h"
 #include "win/fonts.h"
 #include "win/window.h"
 
@@ -544,6 +548,63 @@ TEST_F(SkinnedUpDownsAndHeaders, HoversAndPositionChangesLeakNothing) {
     EXPECT_EQ(win::windowText(buddy), "199");
     DestroyWindow(h);
     ImageList_Destroy(images);
+}
+
+// ---- The gallery's report list view, destroyed and made again -------------------------------------
+
+TEST(GalleryListView, RecreatingItFiftyTimesLeavesNoGdiObjectAndEveryImageListInPlace) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_INTERNET_CLASSES};
+    InitCommonControlsEx(&controls);
+    gallery::startSkinModule();
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    ASSERT_TRUE(gallery::registerGalleryClass(instance));
+    HWND window = gallery::createGalleryWindow(instance);
+    ASSERT_NE(window, nullptr);
+    gallery::skinGalleryWindow(window);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    gallery::settle(window);
+    const gallery::ControlSpec& spec = *gallery::findControl(gallery::id::ReportListView);
+    HWND buttons = GetDlgItem(window, gallery::id::ButtonHeader);
+    const auto headerImages = reinterpret_cast<HIMAGELIST>(SendMessageA(buttons, HDM_GETIMAGELIST, 0, 0));
+    ASSERT_NE(headerImages, nullptr);
+    HIMAGELIST rowImages = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0);
+    ImageList_AddIcon(rowImages, LoadIconA(nullptr, IDI_APPLICATION));
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(window, spec.id), WM_GETFONT, 0, 0));
+
+    auto recreate = [&] {
+        DestroyWindow(GetDlgItem(window, spec.id));
+        HWND list = CreateWindowExA(
+            spec.exStyle, spec.className, "", WS_CHILD | WS_VISIBLE | spec.style | LVS_SHAREIMAGELISTS, spec.x, spec.y,
+            spec.width, spec.height, window, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+        SendMessageA(list, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(rowImages));
+        for (int i = 0; i < 4; ++i) {
+            LVCOLUMNA column{};
+            column.mask = LVCF_TEXT | LVCF_WIDTH;
+            column.cx = 80;
+            column.pszText = const_cast<char*>("列");
+            SendMessageA(list, LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+        }
+        HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+        SendMessageA(header, HDM_SETIMAGELIST, HDSIL_NORMAL, reinterpret_cast<LPARAM>(rowImages));
+        skinHeaders(windowIndexOf(window), window);
+        UpdateWindow(list);
+        skintest::pump();
+    };
+    recreate();
+    const int objects = support::liveGdiObjectCount();
+    for (int i = 0; i < 50; ++i) recreate();
+    skintest::pump();
+    EXPECT_EQ(support::liveGdiObjectCount(), objects);
+    EXPECT_EQ(ImageList_GetImageCount(rowImages), 1);
+    EXPECT_EQ(ImageList_GetImageCount(headerImages), 2);
+    // The last list view's header is a skinned one.
+    HWND header = reinterpret_cast<HWND>(SendMessageA(GetDlgItem(window, spec.id), LVM_GETHEADER, 0, 0));
+    EXPECT_EQ(recordOf(window)->headers.back().hwnd, header);
+    DestroyWindow(window);
+    skintest::pump();
+    ImageList_Destroy(rowImages);
+    gallery::stopSkinModule();
 }
 
 }  // namespace
