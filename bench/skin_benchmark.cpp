@@ -15,6 +15,8 @@
 #include "app/layout.h"
 #include "app/main_window.h"
 #include "app/skin_setup.h"
+#include "skin/controls/header.h"
+#include "skin/controls/up_down.h"
 #include "skin/window/apply_skin.h"
 #include "skin/window/caption_buttons.h"
 #include "skin/window/compose.h"
@@ -365,6 +367,42 @@ double trackbarHover(HINSTANCE instance) {
     return ms;
 }
 
+struct HoverTimes {
+    double upDown, header;
+};
+
+HoverTimes upDownAndHeaderHovers(HWND window) {
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    HWND upDown = CreateWindowExA(0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE, 700, 420, 16, 24, window, nullptr,
+                                  instance, nullptr);
+    HWND header = CreateWindowExA(0, WC_HEADERA, "", WS_CHILD | WS_VISIBLE | HDS_BUTTONS, 400, 460, 360, 24, window,
+                                  nullptr, instance, nullptr);
+    SendMessageA(header, WM_SETFONT, SendMessageA(window, WM_GETFONT, 0, 0), FALSE);
+    for (const char* title : {"序号", "歌曲", "歌手", "时长"}) {
+        HDITEMA column{};
+        column.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+        column.pszText = const_cast<char*>(title);
+        column.cxy = 90;
+        column.fmt = HDF_LEFT | HDF_STRING;
+        SendMessageA(header, HDM_INSERTITEMA, SendMessageA(header, HDM_GETITEMCOUNT, 0, 0),
+                     reinterpret_cast<LPARAM>(&column));
+    }
+    const int index = skin::windowIndexOf(window);
+    skin::skinUpDowns(index, window);
+    skin::skinHeaders(index, window);
+    UpdateWindow(window);
+    pump();
+    HoverTimes t{};
+    t.upDown = medianMs([&] { SendMessageA(upDown, WM_MOUSEMOVE, 0, MAKELPARAM(8, 4)); },
+                        [&] { SendMessageA(upDown, WM_MOUSELEAVE, 0, 0); });
+    t.header = medianMs([&] { SendMessageA(header, WM_MOUSEMOVE, 0, MAKELPARAM(45, 12)); },
+                        [&] { SendMessageA(header, WM_MOUSELEAVE, 0, 0); });
+    DestroyWindow(upDown);
+    DestroyWindow(header);
+    pump();
+    return t;
+}
+
 }  // namespace
 
 int main() {
@@ -529,6 +567,11 @@ int main() {
     DestroyWindow(plainLists.window);
     DestroyWindow(lists.window);
     row("hover: a skinned trackbar", trackbarHover(instance), "one BitBlt of the window image", blit, "1 ms");
+    // The pointer enters an up-down control and a button header added to the
+    // skinned window: each one's hover repaint.
+    const HoverTimes hovers = upDownAndHeaderHovers(skinned);
+    row("hover: a skinned up-down control", hovers.upDown, "one BitBlt of the window image", blit, "1 ms");
+    row("hover: a skinned header, 4 columns", hovers.header, "one BitBlt of the window image", blit, "1 ms");
     const ToolbarTimes toolbarTimes = toolbarHoverTimes(instance);
     row("hover: a skinned toolbar button", toolbarTimes.hover, "the same toolbar, control skin off",
         toolbarTimes.plainHover, "1 ms");

@@ -4,10 +4,12 @@
 
 #include "skin/controls/button.h"
 #include "skin/controls/edit_combo.h"
+#include "skin/controls/header.h"
 #include "skin/controls/list.h"
 #include "skin/controls/progress_bar.h"
 #include "skin/controls/toolbar.h"
 #include "skin/controls/trackbar.h"
+#include "skin/controls/up_down.h"
 #include "skin/window/settings.h"
 
 namespace skin {
@@ -19,9 +21,9 @@ namespace {
 // controls, up-down controls, headers, toolbars.  A family takes its place
 // here once it can paint its controls; until then they keep the system's look.
 using Entry = void (*)(int index, HWND window);
-constexpr std::array<Entry, 7> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes,
+constexpr std::array<Entry, 9> kEntries{skinPushButtons, skinCheckButtons, skinEditsAndComboBoxes,
                                         skinTrackbars,   skinProgressBars, skinListControls,
-                                        skinToolbars};
+                                        skinUpDowns,     skinHeaders,      skinToolbars};
 
 }  // namespace
 

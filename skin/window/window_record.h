@@ -8,10 +8,12 @@
 #include "skin/window/button_item.h"
 #include "skin/window/control_item.h"
 #include "skin/window/edit_items.h"
+#include "skin/window/header_item.h"
 #include "skin/window/list_item.h"
 #include "skin/window/skin_types.h"
 #include "skin/window/toolbar_items.h"
 #include "skin/window/tooltip.h"
+#include "skin/window/up_down_item.h"
 #include "win/fonts.h"
 
 namespace skin {
@@ -161,7 +163,8 @@ struct WindowRecord {
     ControlList<ListItem> listLike{1};
     ControlList<TrackbarItem> trackbars{1};
     ControlList<ProgressItem> progressBars{1};
-    ControlList<ControlItem> upDowns{1}, headers{1};
+    ControlList<UpDownItem> upDowns{1};
+    ControlList<HeaderItem> headers{1};
     ControlList<ToolbarItem> toolbars{1};
     ControlList<ContainerItem> containers{1};
 

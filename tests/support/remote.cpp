@@ -256,6 +256,19 @@ void click(int x, int y) {
     waitUntilIdle(rootAt(POINT{x, y}));
 }
 
+void pressLeft(int x, int y) {
+    moveMouse(x, y);
+    sendLeftButton(MOUSEEVENTF_LEFTDOWN);
+    settlePointer(x, y, nullptr);
+}
+
+void releaseLeft() {
+    POINT at{};
+    GetCursorPos(&at);
+    sendLeftButton(MOUSEEVENTF_LEFTUP);
+    waitUntilIdle(rootAt(at));
+}
+
 void drag(int fromX, int fromY, int toX, int toY) {
     moveMouse(fromX, fromY);
     sendLeftButton(MOUSEEVENTF_LEFTDOWN);

@@ -85,6 +85,10 @@ void click(int x, int y);
 // Presses the left button at one point, moves in steps to another and
 // releases it there.
 void drag(int fromX, int fromY, int toX, int toY);
+// Presses the left button at a point and keeps it down; releases it where
+// the pointer is.
+void pressLeft(int x, int y);
+void releaseLeft();
 // Presses and releases a key; it goes to the window with the keyboard focus.
 void pressKey(WORD virtualKey);
 // Clicks the centre of a window, or of a rectangle in its client coordinates.

@@ -29,9 +29,8 @@ inline constexpr int kOwnerDrawItemHeight = 18;
 RECT swatchRect(const RECT& item);
 
 // The image lists of the gallery's controls.  Controls never destroy the
-// image lists they are given, so the gallery window keeps these; one that
-// the control engine takes over (a skinned header releases its image list
-// when it goes) is released from here.
+// image lists they are given, skinned or not, so the gallery window keeps
+// these and frees them when it goes.
 struct ImageLists {
     OwnedImageList toolbars{makeIconList(12)};
     OwnedImageList header{makeIconList(2)};

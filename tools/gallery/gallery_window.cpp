@@ -7,10 +7,8 @@
 #include "tools/gallery/layout.h"
 #include "tools/gallery/screenshot.h"
 #include "tools/gallery/skin_setup.h"
-#include "skin/window/property_keys.h"
 #include "win/fonts.h"
 #include "win/handles.h"
-#include "win/props.h"
 #include "win/window.h"
 
 namespace gallery {
@@ -97,11 +95,7 @@ LRESULT onNotify(HWND hwnd, WPARAM wp, LPARAM lp) {
     return DefWindowProcA(hwnd, WM_NOTIFY, wp, lp);
 }
 
-void onDestroy(HWND hwnd, GalleryState& state) {
-    // A header that the control engine has skinned releases its image list
-    // when it goes (after this, before WM_NCDESTROY), so the window does not.
-    if (win::prop<WNDPROC>(GetDlgItem(hwnd, id::ButtonHeader), skin::keys::kPreviousProc))
-        state.images.header.release();
+void onDestroy(GalleryState& state) {
     if (state.endsMessageLoop) PostQuitMessage(0);
 }
 
@@ -121,7 +115,7 @@ LRESULT CALLBACK galleryWindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CONTEXTMENU: popUpSkinMenu(hwnd, lp); return 0;
     case WM_MEASUREITEM: return onMeasureItem(hwnd, wp, lp);
     case WM_DRAWITEM:    return onDrawItem(hwnd, wp, lp);
-    case WM_DESTROY:     if (state) onDestroy(hwnd, *state); return 0;
+    case WM_DESTROY:     if (state) onDestroy(*state); return 0;
     case WM_NCDESTROY:
         // The children are gone by now: the font and the icons are free.
         delete state;
