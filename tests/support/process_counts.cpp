@@ -106,7 +106,9 @@ struct HandleList {
     HandleEntry entries[1];
 };
 
-long systemHandleCount(DWORD processId) {
+// The entries of the system's handle list that belong to the process; false
+// when the list cannot be read.
+bool systemHandles(DWORD processId, std::vector<HandleEntry>& out) {
     constexpr NTSTATUS kTooSmall = static_cast<NTSTATUS>(0xC0000004L);
     std::vector<char> buffer(1 << 18);
     NTSTATUS status;
@@ -115,12 +117,32 @@ long systemHandleCount(DWORD processId) {
                                               static_cast<ULONG>(buffer.size()), &length)) == kTooSmall &&
            buffer.size() < (64u << 20))
         buffer.resize(buffer.size() * 2);
-    if (status != 0) return -1;
+    if (status != 0) return false;
     const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
-    long n = 0;
     for (ULONG i = 0; i < list->count; ++i)
-        if (list->entries[i].ownerProcess == processId) ++n;
-    return n;
+        if (list->entries[i].ownerProcess == processId) out.push_back(list->entries[i]);
+    return true;
+}
+
+long systemHandleCount(DWORD processId) {
+    std::vector<HandleEntry> entries;
+    return systemHandles(processId, entries) ? static_cast<long>(entries.size()) : -1;
+}
+
+// The text of a UNICODE_STRING that NtQueryObject wrote at the start of the buffer.
+std::string objectText(HANDLE h, int infoClass) {
+    std::vector<char> buffer(4096);
+    ULONG length = 0;
+    if (NtQueryObject(h, static_cast<OBJECT_INFORMATION_CLASS>(infoClass), buffer.data(),
+                      static_cast<ULONG>(buffer.size()), &length) != 0)
+        return {};
+    const auto* text = reinterpret_cast<const UNICODE_STRING*>(buffer.data());
+    if (!text->Buffer || !text->Length) return {};
+    const int chars = text->Length / 2;
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text->Buffer, chars, nullptr, 0, nullptr, nullptr);
+    std::string s(n, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text->Buffer, chars, s.data(), n, nullptr, nullptr);
+    return s;
 }
 
 void name(std::string* source, const char* text) {
@@ -128,6 +150,24 @@ void name(std::string* source, const char* text) {
 }
 
 }  // namespace
+
+std::vector<HandleInfo> openHandles(HANDLE process, DWORD processId) {
+    std::vector<HandleEntry> entries;
+    std::vector<HandleInfo> out;
+    if (!systemHandles(processId, entries)) return out;
+    for (const HandleEntry& e : entries) {
+        HandleInfo info{e.value, {}, {}};
+        HANDLE copy = nullptr;
+        if (DuplicateHandle(process, reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(e.value)),
+                            GetCurrentProcess(), &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+            info.type = objectText(copy, 2);  // ObjectTypeInformation: the type's name comes first
+            info.name = objectText(copy, 1);  // ObjectNameInformation
+            CloseHandle(copy);
+        }
+        out.push_back(std::move(info));
+    }
+    return out;
+}
 
 long gdiObjects(HANDLE process, DWORD processId, std::string* source) {
     // A GUI process always holds some GDI objects (its stock objects at least),

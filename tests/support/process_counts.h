@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace counts {
 
@@ -38,5 +39,15 @@ long long privateBytes(HANDLE process, std::string* source = nullptr);
 // Kernel handles: GetProcessHandleCount, or the entries of the system's
 // handle list that belong to the process.
 long handles(HANDLE process, DWORD processId, std::string* source = nullptr);
+
+// One open handle of a process, described as the system names it.
+struct HandleInfo {
+    USHORT value;
+    std::string type;  // "File", "Event", "Key", ...
+    std::string name;  // the object's name, e.g. a file's path; often empty
+};
+// The open handles of another process (needs PROCESS_DUP_HANDLE), read from
+// the system's handle list and described through a copy of each.
+std::vector<HandleInfo> openHandles(HANDLE process, DWORD processId);
 
 }  // namespace counts
