@@ -15,6 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -132,6 +134,7 @@ private:
     void startProgram();
     counts::Counts measure();
     long systemDialogKeys() const;
+    void printWindows() const;
     void printCounts(const char* label, const counts::Counts& c);
 
     // The actions, each checked to have done what it does.
@@ -165,6 +168,7 @@ private:
     pictures::Folder folder_{"lumo_soak"};
     DWORD started_ = 0;
     long dialogKeys_ = 0;
+    int repeatedPresses_ = 0;
 };
 
 void Soak::startProgram() {
@@ -212,8 +216,23 @@ long Soak::systemDialogKeys() const {
     return n;
 }
 
+// The program's visible top-level windows, to see where a failed step stopped.
+void Soak::printWindows() const {
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner != program_.id() || !IsWindowVisible(w)) continue;
+        RECT rc;
+        GetWindowRect(w, &rc);
+        char title[256] = {};
+        GetWindowTextA(w, title, sizeof title);  // the text the system keeps: nothing is sent to the program
+        std::printf("  window %s \"%s\" at (%ld, %ld) %s\n", remote::className(w).c_str(), title, rc.left, rc.top,
+                    IsWindowEnabled(w) ? "enabled" : "disabled");
+    }
+}
+
 void Soak::printCounts(const char* label, const counts::Counts& c) {
-    std::printf("%-10s %7.1f s  %6ld GDI  %4ld USER  %9.1f KiB private  %5ld handles (and %ld of the dialog)\n", label,
+    std::printf("%-13s %7.1f s  %6ld GDI  %4ld USER  %9.1f KiB private  %5ld handles (and %ld of the dialog)\n", label,
                 (now() - started_) / 1000.0, c.gdiObjects, c.userObjects, c.privateBytes / 1024.0, c.handles,
                 dialogKeys_);
     std::fflush(stdout);
@@ -364,7 +383,15 @@ void Soak::changeSettings(int n) {
 void Soak::pickerSession(bool confirm) {
     const DWORD pid = program_.id();
     remote::clickWindow(item(ctl::自定义背景图));
-    HWND d = filedialog::waitForPicker(pid);
+    // The dialog can take many seconds to open on a busy machine; while it
+    // opens the main window is disabled.  A press the button never took
+    // leaves the window enabled: it is pressed again, and said so at the end.
+    HWND d = filedialog::waitForPicker(pid, 30000);
+    if (!d && IsWindowEnabled(main_) && !filedialog::find(pid)) {
+        ++repeatedPresses_;
+        remote::clickWindow(item(ctl::自定义背景图));
+        d = filedialog::waitForPicker(pid, 30000);
+    }
     require(d != nullptr, "the picker did not open");
     const bool red = confirmed_ % 2 == 0;
     const char* name = red ? "red.png" : "blue.png";
@@ -418,16 +445,26 @@ void Soak::round(int r) {
 
 // One of each action: what the program sets up on first use (the file
 // dialog's shell view, the layered surface, the menu) belongs to its level
-// after start-up, not to its growth.
+// after start-up, not to its growth.  Each is counted, to show what its
+// first use costs.
 void Soak::warmUp() {
-    hover(4);
-    switchTabs(4);
-    type(8);
-    minimiseAndRestore(2);
-    changeSettings(2);
-    pickerSession(true);
-    pickerSession(false);
-    for (int i = 0; i < 3; ++i) changeSkin();
+    const std::pair<const char*, std::function<void()>> steps[] = {
+        {"hovers", [&] { hover(4); }},
+        {"tabs", [&] { switchTabs(4); }},
+        {"typing", [&] { type(8); }},
+        {"minimise", [&] { minimiseAndRestore(2); }},
+        {"settings", [&] { changeSettings(2); }},
+        {"picker OK", [&] { pickerSession(true); }},
+        {"picker Cancel", [&] { pickerSession(false); }},
+        {"skins",
+         [&] {
+             for (int i = 0; i < 3; ++i) changeSkin();
+         }},
+    };
+    for (const auto& [what, action] : steps) {
+        action();
+        printCounts(what, measure());
+    }
 }
 
 int Soak::run() {
@@ -460,6 +497,7 @@ int Soak::run() {
         }
     } catch (const Failure& f) {
         std::printf("FAILED after %.1f s: %s\n", (now() - started_) / 1000.0, f.what().c_str());
+        printWindows();
         if (program_.running()) printCounts("at failure", counts::of(program_.handle(), program_.id()));
         return 1;
     }
@@ -511,6 +549,7 @@ int Soak::run() {
     std::printf("closed: %s; %.1f s in all\n", ended ? "the program ended" : "THE PROGRAM DID NOT END",
                 (now() - started_) / 1000.0);
     ok = ok && ended;
+    if (repeatedPresses_) std::printf("%d presses of 自定义皮肤 were not taken and made again\n", repeatedPresses_);
     std::printf("%s\n", ok ? "SOAK PASSED" : "SOAK FAILED");
     return ok ? 0 : 1;
 }
