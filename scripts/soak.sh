@@ -5,7 +5,7 @@
 # and always-on-top changes, typing), counting its GDI objects, USER objects,
 # private bytes and handles from outside.  Fails when a count grows.
 #
-#   bash scripts/soak.sh              the full count (about half an hour)
+#   bash scripts/soak.sh              the full count (about 20 minutes)
 #   bash scripts/soak.sh --scale 10   every count divided by ten (as CI runs it)
 set -euo pipefail
 # shellcheck source=scripts/wine-env.sh
