@@ -62,18 +62,10 @@ protected:
     // Opens the picker from its button, showing a folder that holds the item.
     HWND openPicker(const std::string& where = {}, const std::string& item = "small.png") {
         clickControl(ctl::自定义背景图);
-        HWND d = nullptr;
-        EXPECT_TRUE(remote::waitUntil([&] {
-            d = filedialog::find(program.id());
-            return d && IsWindowVisible(filedialog::panel(d)) && list(d);
-        }));
+        HWND d = filedialog::waitForPicker(program.id());
+        EXPECT_NE(d, nullptr);
         if (!d) return nullptr;
-        if (!listed(d, item)) {
-            // A folder named in the file name box opens on OK.
-            SetWindowTextA(filedialog::fileNameBox(d), (where.empty() ? folder.path() : where).c_str());
-            remote::clickWindow(GetDlgItem(d, IDOK));
-            EXPECT_TRUE(remote::waitUntil([&] { return listed(d, item); }));
-        }
+        EXPECT_TRUE(filedialog::showFolder(program.handle(), d, where.empty() ? folder.path() : where, item));
         return d;
     }
     HWND list(HWND d) const { return filedialog::fileList(d); }
@@ -81,10 +73,7 @@ protected:
         return filedialog::findItem(program.handle(), list(d), name) >= 0;
     }
     void select(HWND d, const std::string& name) {
-        const int index = filedialog::findItem(program.handle(), list(d), name);
-        ASSERT_GE(index, 0) << name;
-        const RECT r = filedialog::itemRect(program.handle(), list(d), index);
-        remote::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(filedialog::clickItem(program.handle(), d, name)) << name;
     }
     // Waits for the text, and says what was there instead.
     ::testing::AssertionResult panelShows(HWND d, int id, const std::string& text) const {
@@ -118,27 +107,9 @@ protected:
             [&] { return screen::distance(screen::Shot(r).at(r.left + x, r.top + y), colour) > 60; }, 5000);
     }
     // Presses a button of the dialog and waits until the picker is gone and
-    // the program has painted what followed.  Should the dialog not take the
-    // name (it complains in a message box, or empties the name box), the
-    // complaint is dismissed and the dialog cancelled.
+    // the program has painted what followed.
     void close(HWND d, int button) {
-        HWND name = filedialog::fileNameBox(d);
-        const bool named = !remote::windowText(name).empty();
-        remote::clickWindow(GetDlgItem(d, button));
-        HWND box = nullptr;
-        ASSERT_TRUE(remote::waitUntil([&] {
-            if (!IsWindow(d)) return true;
-            box = filedialog::findMessageBox(program.id());
-            return box || (named && remote::windowText(name).empty());
-        }));
-        if (box) {
-            toolbox::pressKey(VK_RETURN);
-            ASSERT_TRUE(remote::waitUntil([&] { return !IsWindow(box); }));
-        }
-        if (IsWindow(d)) PostMessageA(d, WM_COMMAND, IDCANCEL, 0);
-        ASSERT_TRUE(remote::waitUntil([&] { return !IsWindow(d); }));
-        ASSERT_TRUE(remote::waitUntil(
-            [&] { return FindWindowExA(nullptr, nullptr, picker::kPanelClass, nullptr) == nullptr; }));
+        ASSERT_TRUE(filedialog::close(program.id(), d, button));
         settle();
     }
 

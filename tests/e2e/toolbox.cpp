@@ -1,16 +1,8 @@
 #include "tests/e2e/toolbox.h"
 
 #include "app/main_window.h"
-#include "tests/support/screen.h"
 
 namespace toolbox {
-
-namespace {
-
-// Client points in the frame region left and right of the tab control.
-constexpr POINT kSkinPoints[] = {{806, 300}, {4, 200}};
-
-}  // namespace
 
 void OnScreen::SetUp() {
     ASSERT_TRUE(program.start());
@@ -21,51 +13,21 @@ void OnScreen::SetUp() {
     settle();
 }
 
-POINT OnScreen::onScreen(int x, int y) const {
-    POINT p{x, y};
-    ClientToScreen(main, &p);
-    return p;
-}
+POINT OnScreen::onScreen(int x, int y) const { return toScreen(main, x, y); }
 
-COLORREF OnScreen::pixel(int x, int y) const {
-    POINT p = onScreen(x, y);
-    return screen::Shot(RECT{p.x, p.y, p.x + 1, p.y + 1}).at(p.x, p.y);
-}
+COLORREF OnScreen::pixel(int x, int y) const { return clientPixel(main, x, y); }
 
-bool OnScreen::skinShows(COLORREF colour, int tolerance) const {
-    for (POINT p : kSkinPoints)
-        if (screen::distance(pixel(p.x, p.y), colour) > tolerance) return false;
-    return true;
-}
+bool OnScreen::skinShows(COLORREF colour, int tolerance) const { return toolbox::skinShows(main, colour, tolerance); }
 
-bool OnScreen::skinIsNearBlack() const {
-    for (POINT p : kSkinPoints) {
-        COLORREF c = pixel(p.x, p.y);
-        if (GetRValue(c) > 60 || GetGValue(c) > 60 || GetBValue(c) > 60) return false;
-    }
-    return true;
-}
+bool OnScreen::skinIsNearBlack() const { return toolbox::skinIsNearBlack(main); }
 
-bool OnScreen::waitForSkin(COLORREF colour) const {
-    return remote::waitUntil([&] { return skinShows(colour); });
-}
+bool OnScreen::waitForSkin(COLORREF colour) const { return toolbox::waitForSkin(main, colour); }
 
-void OnScreen::settle() const {
-    SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, 10000, nullptr);
-    remote::waitUntil([&] { return !GetUpdateRect(main, nullptr, FALSE); });
-}
+void OnScreen::settle() const { toolbox::settle(main); }
 
 void OnScreen::clickControl(int id) const { remote::clickWindow(item(id)); }
 
-HWND OnScreen::openMenu() const {
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32768", nullptr); w;
-         w = FindWindowExA(nullptr, w, "#32768", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(w, &owner);
-        if (owner == program.id() && IsWindowVisible(w)) return w;
-    }
-    return nullptr;
-}
+HWND OnScreen::openMenu() const { return toolbox::openMenu(program.id()); }
 
 void pressKey(WORD key) {
     INPUT in[2] = {};

@@ -7,11 +7,9 @@
 #include <windows.h>
 
 #include "tests/support/remote.h"
+#include "tests/support/toolbox_window.h"
 
 namespace toolbox {
-
-inline constexpr COLORREF kSeaBlue = RGB(113, 179, 193);
-inline constexpr COLORREF kGolden = RGB(223, 199, 112);
 
 class OnScreen : public ::testing::Test {
 protected:

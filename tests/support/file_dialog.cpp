@@ -84,4 +84,53 @@ void selectItem(HANDLE process, HWND list, int index) {
     SendMessageA(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(buffer.address()));
 }
 
+HWND waitForPicker(DWORD processId, DWORD timeoutMs) {
+    HWND d = nullptr;
+    remote::waitUntil(
+        [&] {
+            d = find(processId);
+            return d && IsWindowVisible(panel(d)) && fileList(d);
+        },
+        timeoutMs);
+    return d && IsWindowVisible(panel(d)) && fileList(d) ? d : nullptr;
+}
+
+bool showFolder(HANDLE process, HWND dialog, const std::string& folder, const std::string& item) {
+    auto listed = [&] { return findItem(process, fileList(dialog), item) >= 0; };
+    if (listed()) return true;
+    // A folder named in the file name box opens on OK.
+    SetWindowTextA(fileNameBox(dialog), folder.c_str());
+    remote::clickWindow(GetDlgItem(dialog, IDOK));
+    return remote::waitUntil(listed);
+}
+
+bool clickItem(HANDLE process, HWND dialog, const std::string& text) {
+    HWND list = fileList(dialog);
+    const int index = findItem(process, list, text);
+    if (index < 0) return false;
+    const RECT r = itemRect(process, list, index);
+    remote::click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    return true;
+}
+
+bool close(DWORD processId, HWND dialog, int button) {
+    HWND name = fileNameBox(dialog);
+    const bool named = !remote::windowText(name).empty();
+    remote::clickWindow(GetDlgItem(dialog, button));
+    HWND box = nullptr;
+    if (!remote::waitUntil([&] {
+            if (!IsWindow(dialog)) return true;
+            box = findMessageBox(processId);
+            return box || (named && remote::windowText(name).empty());
+        }))
+        return false;
+    if (box) {
+        remote::pressKey(VK_RETURN);
+        if (!remote::waitUntil([&] { return !IsWindow(box); })) return false;
+    }
+    if (IsWindow(dialog)) PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    return remote::waitUntil([&] { return !IsWindow(dialog); }) &&
+           remote::waitUntil([&] { return FindWindowExA(nullptr, nullptr, picker::kPanelClass, nullptr) == nullptr; });
+}
+
 }  // namespace filedialog

@@ -29,4 +29,18 @@ void selectItem(HANDLE process, HWND list, int index);
 // A message box of the process (a top-level dialog without a file list).
 HWND findMessageBox(DWORD processId);
 
+// The picker of the process once it shows its file list and its panel; 0
+// when none appears in time.
+HWND waitForPicker(DWORD processId, DWORD timeoutMs = 10000);
+// Makes the dialog list the item: unless it does already, the folder is named
+// in the file name box and OK opens it.  True once the item is listed.
+bool showFolder(HANDLE process, HWND dialog, const std::string& folder, const std::string& item);
+// A real click on the list item with this text.
+bool clickItem(HANDLE process, HWND dialog, const std::string& text);
+// Presses a button of the dialog (IDOK, IDCANCEL) and waits until the dialog
+// and the picker's panel are gone.  Should the dialog not take the name (it
+// complains in a message box, or empties the name box), the complaint is
+// dismissed and the dialog cancelled.  False when the dialog stays.
+bool close(DWORD processId, HWND dialog, int button);
+
 }  // namespace filedialog
