@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "tests/e2e/running_gallery.h"
 #include "tests/support/remote.h"
 #include "tests/support/screen.h"
 #include "tools/gallery/layout.h"
@@ -16,24 +17,13 @@ namespace {
 using namespace gallery;
 using screen::distance;
 
-class GalleryBars : public ::testing::Test {
+class GalleryBars : public gallerytest::RunningGallery {
 protected:
-    static void SetUpTestSuite() {
-        program = new remote::Program;
-        ASSERT_TRUE(program->start(remote::siblingPath("LumoSkinGallery.exe")));
-        window = program->waitForWindow(kWindowClass);
-        ASSERT_NE(window, nullptr);
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
     void SetUp() override {
         ASSERT_NE(window, nullptr);
         awayFromEveryControl();
     }
 
-    static HWND item(int id) { return GetDlgItem(window, id); }
     static void awayFromEveryControl() {
         POINT p = kBackdropSample;
         ClientToScreen(window, &p);
@@ -112,9 +102,6 @@ protected:
             }
         return {first, last};
     }
-
-    static inline remote::Program* program = nullptr;
-    static inline HWND window = nullptr;
 };
 
 TEST_F(GalleryBars, HoveringATrackbarGrowsItsThumbAndLeavingShrinksIt) {

@@ -15,6 +15,7 @@
 
 #include "skin/window/memory_dc.h"
 #include "tests/support/gdi_count.h"
+#include "tests/e2e/running_gallery.h"
 #include "tests/support/remote.h"
 #include "tests/support/screen.h"
 #include "tools/gallery/gallery_window.h"
@@ -100,30 +101,13 @@ void wheel(int x, int y, int notches) {
     remote::waitUntilIdle(WindowFromPoint(POINT{x, y}));
 }
 
-class GalleryLists : public ::testing::Test {
+class GalleryLists : public gallerytest::RunningGallery {
 protected:
-    static void SetUpTestSuite() {
-        program = new remote::Program;
-        ASSERT_TRUE(program->start(remote::siblingPath("LumoSkinGallery.exe")));
-        window = program->waitForWindow(kWindowClass);
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(remote::waitUntil([] { return distance(backdrop(), kSeaBlue) <= 6; }));
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
     void SetUp() override {
         ASSERT_TRUE(IsWindow(window));
         awayFromTheLists();
     }
 
-    static COLORREF backdrop() {
-        POINT p = kBackdropSample;
-        ClientToScreen(window, &p);
-        return screen::Shot(RECT{p.x, p.y, p.x + 1, p.y + 1}).at(p.x, p.y);
-    }
-    static HWND item(int id) { return GetDlgItem(window, id); }
     static void awayFromTheLists() {
         POINT p = kBackdropSample;
         ClientToScreen(window, &p);
@@ -160,9 +144,6 @@ protected:
         EXPECT_EQ(shown, fresh) << how;
         EXPECT_GE(fresh.first, 0) << how;
     }
-
-    static inline remote::Program* program = nullptr;
-    static inline HWND window = nullptr;
 };
 
 TEST_F(GalleryLists, ListLikeControlsTakeTheirSlotsInOrderWithCoversForTheScrollingKinds) {
@@ -267,7 +248,7 @@ TEST_F(GalleryLists, MinimisingAndRestoringRepaintsTheListView) {
     ASSERT_TRUE(remote::waitUntil([&] { return !IsIconic(window); }, 20000));
     remote::waitUntilIdle(window);
     EXPECT_TRUE(remote::waitUntil([&] { return imageOf(clientOnScreen(view)) == before; }, 10000));
-    EXPECT_LE(distance(backdrop(), kSeaBlue), 6);
+    EXPECT_LE(distance(skinAt(kBackdropSample), kSeaBlue), 6);
 }
 
 // ---- The gallery in this process -----------------------------------------------------------------

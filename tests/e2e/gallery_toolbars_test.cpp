@@ -13,6 +13,7 @@
 #include "gfx/startup.h"
 #include "skin/window/settings.h"
 #include "tests/support/gdi_count.h"
+#include "tests/e2e/running_gallery.h"
 #include "tests/support/remote.h"
 #include "tests/support/screen.h"
 #include "tools/gallery/gallery_window.h"
@@ -42,19 +43,8 @@ void mouseButton(DWORD flag) {
     SendInput(1, &in, sizeof in);
 }
 
-class GalleryToolbars : public ::testing::Test {
+class GalleryToolbars : public gallerytest::RunningGallery {
 protected:
-    static void SetUpTestSuite() {
-        program = new remote::Program;
-        ASSERT_TRUE(program->start(remote::siblingPath("LumoSkinGallery.exe")));
-        window = program->waitForWindow(kWindowClass);
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(remote::waitUntil([] { return distance(pixelAt(window, kBackdropSample), kSeaBlue) <= 6; }));
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
     void SetUp() override { park(); }
 
     // The pointer away from every control, over the bare skin.
@@ -89,9 +79,6 @@ protected:
     static bool becomes(HWND t, POINT p, const std::function<bool(COLORREF)>& condition) {
         return remote::waitUntil([&] { return condition(pixelAt(t, p)); });
     }
-
-    static inline remote::Program* program = nullptr;
-    static inline HWND window = nullptr;
 };
 
 TEST_F(GalleryToolbars, HoveringAButtonLightsItAndLeavingItPutsTheSkinBack) {

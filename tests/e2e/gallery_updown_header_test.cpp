@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "tests/e2e/running_gallery.h"
 #include "tests/support/remote.h"
 #include "tests/support/screen.h"
 #include "tools/gallery/layout.h"
@@ -21,22 +22,10 @@ using screen::distance;
 
 constexpr COLORREF kSeaBlue = RGB(113, 179, 193);
 
-class GalleryUpDownsAndHeaders : public ::testing::Test {
+class GalleryUpDownsAndHeaders : public gallerytest::RunningGallery {
 protected:
-    static void SetUpTestSuite() {
-        program = new remote::Program;
-        ASSERT_TRUE(program->start(remote::siblingPath("LumoSkinGallery.exe")));
-        window = program->waitForWindow(kWindowClass);
-        ASSERT_NE(window, nullptr);
-        ASSERT_TRUE(remote::waitUntil([] { return distance(pixel(kBackdropSample, window), kSeaBlue) <= 6; }));
-    }
-    static void TearDownTestSuite() {
-        delete program;
-        program = nullptr;
-    }
     void TearDown() override { remote::moveMouse(screenPoint(kBackdropSample, window).x, 0); }
 
-    static HWND item(int id) { return GetDlgItem(window, id); }
     static POINT screenPoint(POINT client, HWND w) {
         ClientToScreen(w, &client);
         return client;
@@ -60,9 +49,6 @@ protected:
         buffer.read(&r, sizeof r);
         return r;
     }
-
-    static inline remote::Program* program = nullptr;
-    static inline HWND window = nullptr;
 };
 
 TEST_F(GalleryUpDownsAndHeaders, AHeldUpArrowLightsItsHalfRepeatsAndRaisesTheBuddy) {
