@@ -38,6 +38,7 @@ struct RectF {
     float y = 0;
     float width = 0;
     float height = 0;
+    bool operator==(const RectF&) const = default;
 };
 struct Rect {
     int x = 0;

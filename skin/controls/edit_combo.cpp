@@ -233,8 +233,7 @@ void paintEditFrame(HWND edit, std::optional<bool> focused, bool hot) {
     const HBITMAP picture =
         keptOrPainted(edit, rc, look, [&](HDC canvas, const RECT& r) { paintEditRing(canvas, r, look); });
     if (!picture) return;
-    win::OwnedMemoryDc source(CreateCompatibleDC(nullptr));
-    win::SelectedObject selected(source.get(), picture);
+    const KeptCanvas source(picture);
     const HDC canvas = source.get();
     win::WindowDc dc(edit, true);
     ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
@@ -362,8 +361,7 @@ void paintComboBox(int index, int slot, bool hot, std::optional<bool> focused) {
     const HBITMAP picture =
         keptOrPainted(combo, rc, look, [&](HDC canvas, const RECT& r) { paintComboFace(canvas, r, look); });
     if (!picture) return;
-    win::OwnedMemoryDc canvas(CreateCompatibleDC(nullptr));
-    win::SelectedObject selected(canvas.get(), picture);
+    const KeptCanvas canvas(picture);
     win::WindowDc dc(combo, true);
     TransparentBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, rc.right, rc.bottom, kKeyColour);
     publishControlImageKeyed(combo, canvas.get(), kKeyColour, false);

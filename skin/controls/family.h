@@ -107,6 +107,17 @@ HBITMAP keptOrPainted(HWND control, const RECT& area, const Look& look, Painter&
     return keptPaint(control, backdrop, same);
 }
 
+// A memory context holding a kept picture, to copy it from.
+class KeptCanvas {
+public:
+    explicit KeptCanvas(HBITMAP picture) : dc_(CreateCompatibleDC(nullptr)), selected_(dc_.get(), picture) {}
+    HDC get() const { return dc_.get(); }
+
+private:
+    win::OwnedMemoryDc dc_;
+    win::SelectedObject selected_;
+};
+
 // paintOverBackdrop for a look that compares equal to itself: a control
 // painted again as it was before over the same backdrop copies the kept
 // picture instead of painting it.
@@ -115,8 +126,7 @@ void paintOverBackdropKept(HWND control, HDC target, const RECT& area, const Loo
     if (!target) return;
     const HBITMAP picture = keptOrPainted(control, area, look, paint);
     if (!picture) return;
-    win::OwnedMemoryDc source(CreateCompatibleDC(nullptr));
-    win::SelectedObject selected(source.get(), picture);
+    const KeptCanvas source(picture);
     publishControlImage(control, source.get(), false, false);
     BitBlt(target, area.left, area.top, win::width(area), win::height(area), source.get(), 0, 0, SRCCOPY);
 }

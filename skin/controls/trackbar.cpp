@@ -149,9 +149,10 @@ void paintTrackbarWindow(HWND trackbar, const TrackbarItem& item) {
     // A hidden trackbar shows nothing, so it publishes nothing either.
     if (rc.right <= 0 || rc.bottom <= 0 || !IsWindowVisible(trackbar)) return;
     const TrackbarLook look = trackbarLookOf(trackbar, item);
-    Canvas canvas(paintControlBackdrop(trackbar, rc));
-    if (!canvas) return;
-    paintTrackbar(canvas.get(), rc, look);
+    const HBITMAP picture =
+        keptOrPainted(trackbar, rc, look, [&](HDC canvas, const RECT& r) { paintTrackbar(canvas, r, look); });
+    if (!picture) return;
+    const KeptCanvas canvas(picture);
     // Published where the screen shows it: the canvas is the window rectangle.
     publishControlImage(trackbar, canvas.get(), false, true);
     win::WindowDc dc(trackbar, true);
@@ -290,6 +291,7 @@ LRESULT CALLBACK trackbarSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!ref) return forwardToPrevious(hwnd, msg, wp, lp);
     // clang-format off
     switch (msg) {
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     case WM_MOVE:              paintTrackbarWindow(hwnd, ref->item); break;
     case WM_PAINT:             return paintAndValidate(hwnd, ref->item);
     case WM_ERASEBKGND:        return eraseBackground(reinterpret_cast<HDC>(wp));

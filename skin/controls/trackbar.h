@@ -56,6 +56,7 @@ struct TrackbarLayout {
     std::optional<gfx::RectF> travelled;  // none while the thumb stands at the start
     gfx::RectF thumb;
     bool largeThumb = false;
+    bool operator==(const TrackbarLayout&) const = default;
 };
 
 TrackbarLayout trackbarLayout(const TrackbarState& s);
@@ -66,6 +67,7 @@ struct TrackbarLook {
     bool panel = false;  // the soft panel behind the channel (engine switch)
     COLORREF accent = kDefaultAccent;
     TrackbarLayout layout;
+    bool operator==(const TrackbarLook&) const = default;
 };
 
 // Draws on a canvas that already holds the backdrop; rc is the control's

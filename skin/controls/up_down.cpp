@@ -189,9 +189,10 @@ void paintUpDown(HWND control, std::optional<bool> hovered, std::optional<bool> 
     // the other: unless a press holds its arrow, the lit half stays the one
     // under the pointer, not the one last pressed.
     if (!point && !isPressed && look.litHalf != kNoHalf) look.litHalf = item.lastHotHalf;
-    Canvas canvas(paintControlBackdrop(control, RECT{0, 0, size.cx, size.cy}));
-    if (!canvas) return;
-    paintUpDown(canvas.get(), RECT{0, 0, size.cx, size.cy}, look);
+    const HBITMAP picture = keptOrPainted(control, RECT{0, 0, size.cx, size.cy}, look,
+                                          [&](HDC canvas, const RECT& rc) { paintUpDown(canvas, rc, look); });
+    if (!picture) return;
+    const KeptCanvas canvas(picture);
     publishControlImage(control, canvas.get(), false, false);
     win::WindowDc dc(control, true);
     BitBlt(dc.get(), 0, 0, size.cx, size.cy, canvas.get(), 0, 0, SRCCOPY);
@@ -205,6 +206,7 @@ LRESULT CALLBACK upDownSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     UpDownItem& item = ref->item;
     // clang-format off
     switch (msg) {
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     case WM_MOVE:              paintUpDown(hwnd); break;
     case WM_PAINT:             return paintAndValidate(hwnd, msg, wp, lp);
     case WM_ERASEBKGND:        SetBkMode(reinterpret_cast<HDC>(wp), TRANSPARENT); return 1;

@@ -42,6 +42,7 @@ struct UpDownLook {
     int litHalf = kNoHalf;  // the half under the pointer, kNoHalf when not hovered
     bool pressed = false;   // the lit half is held down
     COLORREF accent = kDefaultAccent;
+    bool operator==(const UpDownLook&) const = default;
 };
 
 // Hovered, the half under the point is lit; not hovered, none is.

@@ -13,9 +13,6 @@
 #include "skin/controls/trackbar.h"
 
 namespace gfx {
-inline bool operator==(const RectF& a, const RectF& b) {
-    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
-}
 inline std::ostream& operator<<(std::ostream& o, const RectF& r) {
     return o << "(" << r.x << ", " << r.y << ", " << r.width << ", " << r.height << ")";
 }
