@@ -37,6 +37,17 @@ private:
     std::uint32_t* bits_ = nullptr;
 };
 
+// Source-over of an ARGB colour over an opaque backdrop, as 0xFFRRGGBB.
+inline gfx::ARGB over(gfx::ARGB colour, gfx::ARGB backdrop) {
+    const int a = static_cast<int>(colour >> 24);
+    gfx::ARGB out = 0xFF000000;
+    for (int shift : {16, 8, 0}) {
+        const int c = static_cast<int>((colour >> shift) & 0xFF), b = static_cast<int>((backdrop >> shift) & 0xFF);
+        out |= static_cast<gfx::ARGB>((c * a + b * (255 - a) + 127) / 255) << shift;
+    }
+    return out;
+}
+
 inline int channel(gfx::ARGB c, int shift) { return static_cast<int>((c >> shift) & 0xFF); }
 
 // Red, green and blue each within tolerance; alpha is not compared.

@@ -28,21 +28,11 @@ namespace {
 
 using namespace skin;
 using gfxtest::nearRgb;
+using gfxtest::over;
 
 constexpr gfx::ARGB kBackdropArgb = 0xFF285078;  // skintest::kSkinColour
 constexpr gfx::ARGB kKeyArgb = 0xFFFF00FF;
 constexpr COLORREF kAccent = kDefaultAccent;
-
-// Source-over of an ARGB colour over an opaque backdrop, as 0xFFRRGGBB.
-gfx::ARGB over(gfx::ARGB colour, gfx::ARGB backdrop) {
-    const int a = static_cast<int>(colour >> 24);
-    gfx::ARGB out = 0xFF000000;
-    for (int shift : {16, 8, 0}) {
-        const int c = static_cast<int>((colour >> shift) & 0xFF), b = static_cast<int>((backdrop >> shift) & 0xFF);
-        out |= static_cast<gfx::ARGB>((c * a + b * (255 - a) + 127) / 255) << shift;
-    }
-    return out;
-}
 
 const gfx::ARGB kVeiled = over(0x64FFFFFF, kBackdropArgb);  // white a100, the application's veil
 
