@@ -44,6 +44,30 @@ std::optional<ControlRef<Item>> controlRefOf(HWND control, ControlList<Item> Win
     return ControlRef<Item>{r, index, slot, item};
 }
 
+// The skin's own queries of a control's state, sent past the skin procedure
+// straight to the control's own procedure.  A paint reads a control with
+// many messages, and each one that passed the skin procedure would cost it
+// the property reads that find its item: calls into the window server under
+// this system, each worth many pixels copied.
+class ControlQuery {
+public:
+    explicit ControlQuery(const ControlItem& item) : hwnd_(item.hwnd), own_(item.previousProcedure) {}
+    // A control without an item of its own takes the queries as any message.
+    explicit ControlQuery(HWND control) : hwnd_(control), own_(nullptr) {}
+    LRESULT operator()(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const {
+        return own_ ? CallWindowProcA(own_, hwnd_, msg, wp, lp) : SendMessageA(hwnd_, msg, wp, lp);
+    }
+    template <class T>
+    LRESULT operator()(UINT msg, WPARAM wp, T* out) const {
+        return (*this)(msg, wp, reinterpret_cast<LPARAM>(out));
+    }
+    HWND hwnd() const { return hwnd_; }
+
+private:
+    HWND hwnd_;
+    WNDPROC own_;
+};
+
 // Paints `area` of a control (measured from its window rectangle's top-left
 // corner) onto a target context: a canvas takes what lies behind the area,
 // the painter draws on it (canvas, rectangle of the canvas), the finished

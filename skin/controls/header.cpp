@@ -4,6 +4,7 @@
 
 #include "gfx/brushes.h"
 #include "gfx/graphics.h"
+#include "gfx/image.h"
 #include "gfx/pen.h"
 #include "gfx/text.h"
 #include "skin/controls/containers.h"
@@ -73,6 +74,17 @@ std::wstring fittedTitle(gfx::Graphics& g, const std::string& title, const gfx::
     return widthOf(cut) <= width ? cut : std::wstring();
 }
 
+// The column's icon from the header's current image list, as a picture of
+// its own; the icon itself goes at once, whether or not it could be read.
+gfx::Bitmap columnIcon(HIMAGELIST images, int image) {
+    if (!images || image < 0) return {};
+    win::OwnedIcon icon(ImageList_GetIcon(images, image, ILD_TRANSPARENT));
+    if (!icon) return {};
+    gfx::Bitmap picture = gfx::Bitmap::fromIcon(icon.get());
+    if (picture && (picture.width() <= 0 || picture.height() <= 0)) return {};
+    return picture;
+}
+
 // One column, with its tile's top-left corner at (ox, oy) of the canvas.
 void paintColumn(gfx::Graphics& g, float ox, float oy, const HeaderColumnLook& c, const HeaderLook& look,
                  const gfx::Font& font) {
@@ -90,9 +102,10 @@ void paintColumn(gfx::Graphics& g, float ox, float oy, const HeaderColumnLook& c
         gfx::Pen divider = gfx::Pen::fromBrush(downwards(ox + w - 1, oy, h, black(60), white(50)), 1);
         g.drawLine(divider, ox + w - 1, oy, ox + w - 1, oy + h);
 
-        const SIZE icon = c.icon ? SIZE{c.icon.width(), c.icon.height()} : SIZE{0, 0};
+        const gfx::Bitmap picture = columnIcon(c.iconList, c.iconImage);
+        const SIZE icon = picture ? SIZE{picture.width(), picture.height()} : SIZE{0, 0};
         const HeaderItemLayout at = headerItemLayout(c.format, SIZE{W, H}, icon, look.margin, measure(g, c.text, font));
-        if (icon.cx > 0) g.drawImage(c.icon, ox + static_cast<float>(at.x), oy + at.iconTop);
+        if (icon.cx > 0) g.drawImage(picture, ox + static_cast<float>(at.x), oy + at.iconTop);
         if (!c.text.empty() && font && win::width(at.text) > 0) {
             gfx::StringFormat format = gfx::StringFormat::create();
             const gfx::RectF box{ox + static_cast<float>(at.text.left), oy + static_cast<float>(at.text.top),
@@ -110,32 +123,21 @@ using HeaderRef = ControlRef<HeaderItem>;
 
 std::optional<HeaderRef> headerRefOf(HWND header) { return controlRefOf(header, &WindowRecord::headers); }
 
-RECT columnRect(HWND header, int i) {
+RECT columnRect(const ControlQuery& ask, int i) {
     RECT r{};
-    SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    ask(HDM_GETITEMRECT, static_cast<WPARAM>(i), &r);
     return r;
 }
 
-int columnCount(HWND header) {
-    const auto n = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+int columnCount(const ControlQuery& ask) {
+    const auto n = static_cast<int>(ask(HDM_GETITEMCOUNT));
     return n > 0 ? n : 0;
 }
 
-std::vector<RECT> columnRects(HWND header) {
+std::vector<RECT> columnRects(const ControlQuery& ask) {
     std::vector<RECT> rects;
-    for (int i = 0, n = columnCount(header); i < n; ++i) rects.push_back(columnRect(header, i));
+    for (int i = 0, n = columnCount(ask); i < n; ++i) rects.push_back(columnRect(ask, i));
     return rects;
-}
-
-// The column's icon from the header's current image list, as a picture of
-// its own; the icon itself goes at once, whether or not it could be read.
-gfx::Bitmap columnIcon(HIMAGELIST images, int image) {
-    if (!images || image < 0) return {};
-    win::OwnedIcon icon(ImageList_GetIcon(images, image, ILD_TRANSPARENT));
-    if (!icon) return {};
-    gfx::Bitmap picture = gfx::Bitmap::fromIcon(icon.get());
-    if (picture && (picture.width() <= 0 || picture.height() <= 0)) return {};
-    return picture;
 }
 
 // The list view's client width when the header is a list view's: its last
@@ -158,7 +160,7 @@ void trackHeaderHover(HWND hwnd, HeaderRef& ref, LPARAM lp) {
     HeaderItem& item = ref.item;
     r.pointedSlot = ref.slot;
     item.hovered = true;
-    const std::vector<RECT> columns = columnRects(hwnd);
+    const std::vector<RECT> columns = columnRects(ControlQuery(item));
     item.hotItem = headerItemAt(columns, win::mouseX(lp));
     r.hotKindCode = kHeaderKind;
     if (item.hotItem != item.drawnHotItem && item.hotItem >= 1 && !item.pressing) {
@@ -259,8 +261,10 @@ HeaderLook headerLookOf(HWND header) {
     HeaderLook look;
     look.accent = settings().accentColour;
     look.tile = settings().transparentLists ? white(settings().veilAlpha) : white(255);
-    look.margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
     const auto ref = headerRefOf(header);
+    // A registered header is read past its skin procedure.
+    const ControlQuery ask = ref ? ControlQuery(ref->item) : ControlQuery(header);
+    look.margin = static_cast<int>(ask(HDM_GETBITMAPMARGIN));
     if (ref) {
         const HeaderItem& item = ref->item;
         look.buttonStyle = item.buttonStyle;
@@ -270,22 +274,25 @@ HeaderLook headerLookOf(HWND header) {
     }
     // Read when painting: the list may have changed since the header was
     // skinned, and it is not the header's to keep.
-    const auto images = reinterpret_cast<HIMAGELIST>(SendMessageA(header, HDM_GETIMAGELIST, 0, 0));
-    const int n = columnCount(header);
+    const auto images = reinterpret_cast<HIMAGELIST>(ask(HDM_GETIMAGELIST));
+    const int n = columnCount(ask);
     const int listRight = listViewRightEdge(header);
     for (int i = 1; i <= n; ++i) {
         HeaderColumnLook c;
-        c.rect = columnRect(header, i - 1);
+        c.rect = columnRect(ask, i - 1);
         c.stretchedRight = i == n && listRight > c.rect.right ? listRight : c.rect.right;
         char text[kTextLength + 1] = {};
         HDITEMA asked{};
         asked.mask = HDI_WIDTH | HDI_TEXT | HDI_FORMAT | HDI_LPARAM | HDI_BITMAP | HDI_IMAGE;
         asked.pszText = text;
         asked.cchTextMax = kTextLength;
-        if (SendMessageA(header, HDM_GETITEMA, static_cast<WPARAM>(i - 1), reinterpret_cast<LPARAM>(&asked))) {
+        if (ask(HDM_GETITEMA, static_cast<WPARAM>(i - 1), &asked)) {
             c.format = asked.fmt;
             c.text = text;
-            if (asked.fmt & HDF_IMAGE) c.icon = columnIcon(images, asked.iImage);
+            if (asked.fmt & HDF_IMAGE) {
+                c.iconList = images;
+                c.iconImage = asked.iImage;
+            }
         }
         if (ref && look.buttonStyle) {
             c.hot = ref->item.hovered && i == ref->item.hotItem;
@@ -312,18 +319,20 @@ void paintHeader(HWND header, HDC dc) {
     const int w = win::width(client), h = win::height(client);
     if (w <= 0 || h <= 0) return;
     const HeaderLook look = headerLookOf(header);
-    Canvas canvas(paintControlBackdrop(header, client));
-    if (!canvas) return;
-    paintHeader(canvas.get(), client, look);
+    // A column going hot and plain again copies the two kept pictures.
+    const HBITMAP picture =
+        keptOrPainted(header, client, look, [&](HDC canvas, const RECT& r) { paintHeader(canvas, r, look); });
+    if (!picture) return;
+    const KeptCanvas source(picture);
     // The image composed here is what the window's composite image gets, not
     // whatever the screen shows at the header's place.
-    publishControlImage(header, canvas.get(), false, false);
+    publishControlImage(header, source.get(), false, false);
     win::WindowDc own;
     if (!dc) {
         own = win::WindowDc(header);
         dc = own.get();
     }
-    BitBlt(dc, 0, 0, w, h, canvas.get(), 0, 0, SRCCOPY);
+    BitBlt(dc, 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
 }
 
 // ---- Skin procedure -------------------------------------------------------------------------------------
@@ -344,6 +353,7 @@ LRESULT CALLBACK headerSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     // The press ends with the mouse: capture lost without a release.
     case WM_CAPTURECHANGED:    if (reinterpret_cast<HWND>(lp) != hwnd) releaseHeader(item); break;
     case WM_MOUSELEAVE:        leaveHeaderHover(hwnd, *ref); break;
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     default:                   break;
     }
     // clang-format on

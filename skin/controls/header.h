@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 #include <windows.h>
+#include <commctrl.h>
 
-#include "gfx/image.h"
 #include "skin/controls/control_font.h"
 #include "skin/window/colour.h"
 #include "skin/window/settings.h"
@@ -64,7 +64,15 @@ struct HeaderColumnLook {
     int format = 0;        // HDF_ bits
     bool hot = false;      // shaded as under the pointer
     bool pressed = false;  // shaded as held down
-    gfx::Bitmap icon;      // empty without one
+    // The icon: an image of the header's image list, read when painting;
+    // none without a list or with an image out of its range.
+    HIMAGELIST iconList = nullptr;
+    int iconImage = -1;
+    bool operator==(const HeaderColumnLook& o) const {
+        return EqualRect(&rect, &o.rect) && stretchedRight == o.stretchedRight && text == o.text &&
+               format == o.format && hot == o.hot && pressed == o.pressed && iconList == o.iconList &&
+               iconImage == o.iconImage;
+    }
 };
 
 struct HeaderLook {
@@ -74,6 +82,7 @@ struct HeaderLook {
     ControlFont font;
     int margin = 0;  // the header's bitmap margin
     std::vector<HeaderColumnLook> columns;
+    bool operator==(const HeaderLook&) const = default;
 };
 
 // The face of the header's tiles: with the button style white a80 to accent

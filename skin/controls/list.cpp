@@ -184,15 +184,17 @@ void paintListFrame(int index, int slot, std::optional<bool> hovered, std::optio
     // the screen or the cache.
     if (!drawsListFrame(look)) return;
     const RECT rc{0, 0, look.window.cx, look.window.cy};
-    Canvas canvas(paintControlBackdrop(control, rc));
-    if (!canvas) return;
-    paintListFrameImage(canvas.get(), rc, look);
+    // The pointer going in and out copies the two kept frames.
+    const HBITMAP picture =
+        keptOrPainted(control, rc, look, [&](HDC canvas, const RECT& r) { paintListFrameImage(canvas, r, look); });
+    if (!picture) return;
+    const KeptCanvas source(picture);
     win::WindowDc dc(control, true);
     if (!dc) return;
     ExcludeClipRect(dc.get(), look.inner.left, look.inner.top, look.inner.right, look.inner.bottom);
     excludeCovers(dc.get(), control, item.covers);
-    BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, canvas.get(), 0, 0, SRCCOPY);
-    publishFrame(index, control, canvas.get(), look);
+    BitBlt(dc.get(), 0, 0, rc.right, rc.bottom, source.get(), 0, 0, SRCCOPY);
+    publishFrame(index, control, source.get(), look);
 }
 
 // ---- Client area -----------------------------------------------------------------------------
@@ -543,6 +545,7 @@ LRESULT CALLBACK listSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEMOVE:         trackListHover(hwnd, ref); break;
     case WM_MOUSEHOVER:        item.mouseTracked = true; break;
     case WM_MOUSELEAVE:        leaveListHover(ref); break;
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     default:                   break;
     }
     // clang-format on

@@ -77,6 +77,11 @@ struct ListFrameLook {
     int veilAlpha = 160;
     bool hoverOutline = true;
     COLORREF accent = kDefaultAccent;
+    bool operator==(const ListFrameLook& o) const {
+        return window.cx == o.window.cx && window.cy == o.window.cy && EqualRect(&inner, &o.inner) &&
+               border == o.border && dropList == o.dropList && hovered == o.hovered && focused == o.focused &&
+               veiled == o.veiled && veilAlpha == o.veilAlpha && hoverOutline == o.hoverOutline && accent == o.accent;
+    }
 };
 
 // The outline a frame draws: a rectangle (x, y, width, height) with a pen.

@@ -142,10 +142,9 @@ void drawCaption(HDC canvas, const ToolbarButtonLook& k, const gfx::RectF& layou
 
 // ---- Reading a toolbar ----------------------------------------------------------------------
 
-// The button's icon from the image list the toolbar holds now, or none.
-win::OwnedIcon buttonIcon(HWND toolbar, int image, SIZE& size) {
+// The icon of an image of a toolbar's image list, or none.
+win::OwnedIcon buttonIcon(HIMAGELIST list, int image, SIZE& size) {
     size = SIZE{0, 0};
-    const HIMAGELIST list = imageListOf(toolbar);
     if (!list || image < 0 || image >= ImageList_GetImageCount(list)) return {};
     win::OwnedIcon icon(ImageList_GetIcon(list, image, ILD_TRANSPARENT));
     int w = 0, h = 0;
@@ -153,31 +152,91 @@ win::OwnedIcon buttonIcon(HWND toolbar, int image, SIZE& size) {
     return icon;
 }
 
-bool captionsBeside(HWND toolbar) { return (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0; }
+// The caption of the button with this command, read into a buffer of the
+// length the toolbar reports first.
+std::string captionOf(const ControlQuery& ask, int command) {
+    const auto length = ask(TB_GETBUTTONTEXTA, static_cast<WPARAM>(command));
+    if (length <= 0) return {};
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    const auto copied = ask(TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), text.data());
+    if (copied <= 0) return {};
+    return std::string(text.data(), static_cast<size_t>(std::min<LRESULT>(copied, length)));
+}
 
-void paintButton(HWND toolbar, const ToolbarItem& item, int index, HDC canvas, bool hot, bool beside, int width,
-                 const gfx::Font* font = nullptr) {
-    TBBUTTON button{};
-    if (!SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button))) return;
-    // A hidden button takes no place and reads nothing more.
-    if (button.fsState & TBSTATE_HIDDEN) return;
+// A button as the toolbar holds it now, with the image of the toolbar's list
+// that is its icon (-1 for none).
+struct ReadButton {
     ToolbarButtonLook look;
-    SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&look.rect));
+    int image = -1;
+    bool operator==(const ReadButton&) const = default;
+};
+
+// What every button of a toolbar is read with: the queries past the skin
+// procedure and what the buttons share.
+struct ToolbarReading {
+    ControlQuery ask;
+    int hot = -1;  // the hot button's index
+    ToolbarButtonLook shared;
+};
+
+ToolbarReading toolbarReading(const ToolbarItem& item, int hot) {
+    ToolbarReading reading{ControlQuery(item), hot, {}};
+    ToolbarButtonLook& shared = reading.shared;
+    shared.captionsBeside = (reading.ask(TB_GETSTYLE) & TBSTYLE_LIST) != 0;
+    shared.toolbarWidth = win::width(win::clientRect(item.hwnd));
+    shared.font = ControlFont{item.fontFace, item.fontSize, item.fontStyle};
+    shared.textColour = win::prop<COLORREF>(item.hwnd, keys::kTextColour);
+    shared.accent = settings().accentColour;
+    return reading;
+}
+
+// None for a hidden button, which takes no place and reads nothing more.
+std::optional<ReadButton> readButton(const ToolbarReading& reading, int index) {
+    TBBUTTON button{};
+    if (!reading.ask(TB_GETBUTTON, static_cast<WPARAM>(index), &button)) return std::nullopt;
+    if (button.fsState & TBSTATE_HIDDEN) return std::nullopt;
+    ReadButton read{reading.shared, -1};
+    ToolbarButtonLook& look = read.look;
+    reading.ask(TB_GETITEMRECT, static_cast<WPARAM>(index), &look.rect);
     look.index = index;
     look.state = button.fsState;
     look.style = button.fsStyle;
-    look.hot = hot;
-    look.captionsBeside = beside;
-    look.toolbarWidth = width;
-    look.font = ControlFont{item.fontFace, item.fontSize, item.fontStyle};
-    look.textColour = win::prop<COLORREF>(toolbar, keys::kTextColour);
-    look.accent = settings().accentColour;
-    win::OwnedIcon icon;
+    look.hot = index == reading.hot;
     if (showsIcon(button.fsStyle)) {
-        icon = buttonIcon(toolbar, button.iBitmap, look.icon);
-        look.caption = toolbarButtonCaption(toolbar, button.idCommand);
+        read.image = button.iBitmap;
+        look.caption = captionOf(reading.ask, button.idCommand);
     }
-    paintToolbarButton(canvas, look, icon.get(), font);
+    return read;
+}
+
+void paintReadButton(HDC canvas, HIMAGELIST images, ReadButton button, const gfx::Font* font) {
+    const win::OwnedIcon icon = buttonIcon(images, button.image, button.look.icon);
+    paintToolbarButton(canvas, button.look, icon.get(), font);
+}
+
+// Every button of a toolbar as it is now, and the image list its icons come
+// from: two faces that compare equal are painted alike.
+struct ToolbarFace {
+    HIMAGELIST images = nullptr;
+    std::vector<ReadButton> buttons;
+    bool operator==(const ToolbarFace&) const = default;
+};
+
+ToolbarFace toolbarFaceOf(const ToolbarItem& item) {
+    const ControlQuery ask(item);
+    ToolbarFace face;
+    face.images = reinterpret_cast<HIMAGELIST>(ask(TB_GETIMAGELIST));
+    const int count = static_cast<int>(ask(TB_BUTTONCOUNT));
+    const ToolbarReading reading = toolbarReading(item, static_cast<int>(ask(TB_GETHOTITEM)));
+    for (int i = 0; i < count; ++i)
+        if (auto read = readButton(reading, i)) face.buttons.push_back(std::move(*read));
+    return face;
+}
+
+void paintToolbarFace(HDC canvas, const ToolbarFace& face, const ControlFont& captions) {
+    // Every caption is drawn in the toolbar's one font, made once per paint.
+    const gfx::Font font = captionFont(captions);
+    for (const ReadButton& button : face.buttons) paintReadButton(canvas, face.images, button, font ? &font : nullptr);
 }
 
 // ---- The skin procedure's handlers ------------------------------------------------------------
@@ -378,22 +437,15 @@ void drawGreyedIcon(HDC dc, int x, int y, HICON icon, BYTE state) {
 
 // ---- Captions ----------------------------------------------------------------------------------
 
-std::string toolbarButtonCaption(HWND toolbar, int command) {
-    const auto length = SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), 0);
-    if (length <= 0) return {};
-    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
-    const auto copied =
-        SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(text.data()));
-    if (copied <= 0) return {};
-    return std::string(text.data(), static_cast<size_t>(std::min<LRESULT>(copied, length)));
-}
+std::string toolbarButtonCaption(HWND toolbar, int command) { return captionOf(ControlQuery(toolbar), command); }
 
 // ---- Painting a registered toolbar --------------------------------------------------------------
 
 void paintToolbarButton(HWND toolbar, int index, HDC canvas, bool hot) {
     auto ref = toolbarRefOf(toolbar);
     if (!ref || !canvas) return;
-    paintButton(toolbar, ref->item, index, canvas, hot, captionsBeside(toolbar), win::width(win::clientRect(toolbar)));
+    const auto read = readButton(toolbarReading(ref->item, hot ? index : -1), index);
+    if (read) paintReadButton(canvas, imageListOf(toolbar), *read, nullptr);
 }
 
 void paintToolbar(HWND toolbar, HDC dc) {
@@ -402,16 +454,16 @@ void paintToolbar(HWND toolbar, HDC dc) {
     const RECT q = win::clientRect(toolbar);
     const int w = win::width(q), h = win::height(q);
     if (w <= 0 || h <= 0) return;
-    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-    const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
-    const bool beside = captionsBeside(toolbar);
-    Canvas canvas(paintControlBackdrop(toolbar, q));
-    if (!canvas) return;
-    // Every caption is drawn in the toolbar's one font, made once per paint.
-    const gfx::Font font = captionFont(ControlFont{ref->item.fontFace, ref->item.fontSize, ref->item.fontStyle});
-    for (int i = 0; i < count; ++i)
-        paintButton(toolbar, ref->item, i, canvas.get(), i == hot, beside, w, font ? &font : nullptr);
-    publishControlImage(toolbar, canvas.get(), true, false);
+    const ToolbarItem& item = ref->item;
+    const ToolbarFace face = toolbarFaceOf(item);
+    // The pointer going from one button to another and back copies the two
+    // kept pictures of the toolbar.
+    const HBITMAP picture = keptOrPainted(toolbar, q, face, [&](HDC canvas, const RECT&) {
+        paintToolbarFace(canvas, face, ControlFont{item.fontFace, item.fontSize, item.fontStyle});
+    });
+    if (!picture) return;
+    const KeptCanvas source(picture);
+    publishControlImage(toolbar, source.get(), true, false);
     win::WindowDc own;
     if (!dc) {
         own = win::WindowDc(toolbar);
@@ -421,7 +473,7 @@ void paintToolbar(HWND toolbar, HDC dc) {
         // The children keep their own pixels; a given context keeps its clip.
         win::SavedDcState saved(dc);
         getWindowDcExcludingChildren(toolbar, dc);
-        BitBlt(dc, 0, 0, w, h, canvas.get(), 0, 0, SRCCOPY);
+        BitBlt(dc, 0, 0, w, h, source.get(), 0, 0, SRCCOPY);
     }
     ref->item.dirty = false;
 }
@@ -443,6 +495,7 @@ LRESULT CALLBACK toolbarSkinProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEMOVE:         onMouseMove(hwnd, item); break;
     case WM_LBUTTONDOWN:       item.dirty = true; break;
     case WM_MOUSELEAVE:        onMouseLeave(item); break;
+    case WM_DESTROY:           forgetKeptPaints(hwnd); break;
     default:                   break;
     }
     // clang-format on

@@ -83,6 +83,12 @@ struct ToolbarButtonLook {
     ControlFont font;
     COLORREF textColour = 0;
     COLORREF accent = kDefaultAccent;
+    bool operator==(const ToolbarButtonLook& o) const {
+        return EqualRect(&rect, &o.rect) && index == o.index && state == o.state && style == o.style && hot == o.hot &&
+               captionsBeside == o.captionsBeside && toolbarWidth == o.toolbarWidth && icon.cx == o.icon.cx &&
+               icon.cy == o.icon.cy && caption == o.caption && font == o.font && textColour == o.textColour &&
+               accent == o.accent;
+    }
 };
 
 // The colour a disabled icon's pixel becomes (COLORREF in, COLORREF out):
