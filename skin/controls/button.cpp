@@ -377,7 +377,7 @@ void redrawButton(HWND button, bool hot) {
     // The state comes from the button, not from the message that asks for
     // the redraw: a button that disabled itself while the pointer was on it
     // is repainted disabled when the pointer leaves.
-    const bool pushed = (SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+    const bool pushed = (ControlQuery(ref->item)(BM_GETSTATE) & BST_PUSHED) != 0;
     UINT state = buttonBaseState(IsWindowEnabled(button) != 0, ref->item.focused, pushed);
     if (hot) state |= kDrawHot;
     switch (ref->item.kind) {

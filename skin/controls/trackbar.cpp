@@ -112,15 +112,17 @@ std::optional<ControlRef<TrackbarItem>> trackbarRefOf(HWND trackbar) {
     return controlRefOf(trackbar, &WindowRecord::trackbars);
 }
 
-int ask(HWND trackbar, UINT msg) { return static_cast<int>(SendMessageA(trackbar, msg, 0, 0)); }
+int ask(const ControlQuery& query, UINT msg) { return static_cast<int>(query(msg)); }
 
-RECT askRect(HWND trackbar, UINT msg) {
+RECT askRect(const ControlQuery& query, UINT msg) {
     RECT r{};
-    SendMessageA(trackbar, msg, 0, reinterpret_cast<LPARAM>(&r));
+    query(msg, 0, &r);
     return r;
 }
 
-TrackbarState trackbarStateOf(HWND trackbar, const TrackbarItem& item) {
+// Read past the skin procedure: a hover reads seven values.
+TrackbarState trackbarStateOf(const TrackbarItem& item) {
+    const ControlQuery trackbar(item);
     TrackbarState s;
     s.vertical = item.vertical;
     s.tickPlacement = item.tickPlacement;
@@ -138,9 +140,8 @@ TrackbarState trackbarStateOf(HWND trackbar, const TrackbarItem& item) {
     return s;
 }
 
-TrackbarLook trackbarLookOf(HWND trackbar, const TrackbarItem& item) {
-    return TrackbarLook{settings().trackbarPanel != 0, settings().accentColour,
-                        trackbarLayout(trackbarStateOf(trackbar, item))};
+TrackbarLook trackbarLookOf(const TrackbarItem& item) {
+    return TrackbarLook{settings().trackbarPanel != 0, settings().accentColour, trackbarLayout(trackbarStateOf(item))};
 }
 
 void paintTrackbarWindow(HWND trackbar, const TrackbarItem& item) {
@@ -148,7 +149,7 @@ void paintTrackbarWindow(HWND trackbar, const TrackbarItem& item) {
     const RECT rc{0, 0, win::width(window), win::height(window)};
     // A hidden trackbar shows nothing, so it publishes nothing either.
     if (rc.right <= 0 || rc.bottom <= 0 || !IsWindowVisible(trackbar)) return;
-    const TrackbarLook look = trackbarLookOf(trackbar, item);
+    const TrackbarLook look = trackbarLookOf(item);
     const HBITMAP picture =
         keptOrPainted(trackbar, rc, look, [&](HDC canvas, const RECT& r) { paintTrackbar(canvas, r, look); });
     if (!picture) return;
