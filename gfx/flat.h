@@ -57,6 +57,8 @@ GpStatus WINAPI GdipGetImageHeight(GpImage* image, UINT* height);
 GpStatus WINAPI GdipGetImageDimension(GpImage* image, float* width, float* height);
 GpStatus WINAPI GdipGetImageRawFormat(GpImage* image, GUID* format);
 GpStatus WINAPI GdipGetImagePixelFormat(GpImage* image, PixelFormat* format);
+// The kind of picture: 1 a raster bitmap, 2 a metafile.
+GpStatus WINAPI GdipGetImageType(GpImage* image, UINT* type);
 GpStatus WINAPI GdipGetImageEncodersSize(UINT* count, UINT* size);
 GpStatus WINAPI GdipGetImageEncoders(UINT count, UINT size, ImageCodecInfo* encoders);
 GpStatus WINAPI GdipSaveImageToFile(GpImage* image, const WCHAR* name, const CLSID* encoder, const void* params);

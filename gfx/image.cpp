@@ -159,6 +159,18 @@ HBITMAP Bitmap::toHbitmap(ARGB background) const {
     return result;
 }
 
+bool Image::isRaster() const {
+    constexpr UINT kRaster = 1;
+    UINT type = 0;
+    return image_.get() && detail::record(flat::GdipGetImageType(handle(), &type)) && type == kRaster;
+}
+
+ARGB Image::pixel(int x, int y) const {
+    if (!isRaster()) return 0;
+    ARGB colour = 0;
+    return detail::record(flat::GdipBitmapGetPixel(handle(), x, y, &colour)) ? colour : 0;
+}
+
 ARGB Bitmap::getPixel(int x, int y) const {
     ARGB colour = 0;
     return detail::record(flat::GdipBitmapGetPixel(handle(), x, y, &colour)) ? colour : 0;

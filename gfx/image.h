@@ -41,6 +41,11 @@ public:
     // The format the picture was decoded from, as GUID text (see gfx::format);
     // empty when it cannot be read.
     std::string rawFormat() const;
+    // Whether the picture is a raster one (not a metafile).
+    bool isRaster() const;
+    // One pixel of a raster picture, as Bitmap::getPixel reads it; 0 when it
+    // cannot be read or the picture is a metafile.
+    ARGB pixel(int x, int y) const;
 
     // Encodes with the installed encoder of the given format (GUID text), or
     // of the picture's own format when none is given.  A format without an

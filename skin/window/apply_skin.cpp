@@ -19,7 +19,8 @@ namespace skin {
 namespace {
 
 void takeOwnPicture(WindowRecord& r, const Bytes& picture) {
-    PictureSource source{"", &picture};
+    const bool faded = r.ownPictureMode == kPlaceTopLeft || r.ownPictureMode == kPlaceTopRight;
+    PictureSource source{"", &picture, !faded};
     r.ownBackColour = averageColour(source, 2000, 0, 0);
     if (r.ownPictureMode == kPlaceTopLeft)
         r.ownPicture = fadePictureEdges(source, std::nullopt, r.ownBackColour, FadeSide::Right);

@@ -33,9 +33,10 @@ void setGlobalSkin(const std::string& fileName, const Bytes& picture, std::optio
     if (picture.empty() && fileName.empty() && !backgroundColour) return;
 
     if (!fileName.empty() || !picture.empty()) {
-        PictureSource source{fileName, &picture};
-        s.backgroundColour = backgroundColour ? *backgroundColour : averageColour(source, 2000, 0, 0);
         s.placementMode = placementMode.value_or(kPlaceMirroredTiles);
+        const bool faded = s.placementMode == kPlaceTopRight || s.placementMode == kPlaceTopLeft;
+        PictureSource source{fileName, &picture, !faded};
+        s.backgroundColour = backgroundColour ? *backgroundColour : averageColour(source, 2000, 0, 0);
         if (s.placementMode == kPlaceTopRight) {
             s.backgroundPicture = fadePictureEdges(source, std::nullopt, s.backgroundColour, FadeSide::Left);
         } else if (s.placementMode == kPlaceTopLeft) {

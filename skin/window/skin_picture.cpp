@@ -7,6 +7,7 @@
 #include "gfx/graphics.h"
 #include "gfx/image.h"
 #include "skin/window/colour.h"
+#include "skin/window/picture_cache.h"
 
 namespace skin {
 
@@ -21,7 +22,12 @@ gfx::Bitmap loadBitmap(const PictureSource& picture) {
 }  // namespace
 
 COLORREF averageColour(const PictureSource& picture, int samples, int marginX, int marginY) {
-    gfx::Bitmap bitmap = loadBitmap(picture);
+    gfx::Bitmap own;
+    const gfx::Image* decoded = &own;
+    const bool cached = picture.shown && picture.fileName.empty() && picture.bytes;
+    if (const DecodedPicture* p = cached ? decodedPicture(*picture.bytes) : nullptr) decoded = &p->image;
+    else own = loadBitmap(picture);
+    const gfx::Image& bitmap = *decoded;
     const int w = bitmap ? bitmap.width() : 0, h = bitmap ? bitmap.height() : 0;
     // A picture without pixels has no colour to average: black, as for one
     // that does not decode.
@@ -33,7 +39,7 @@ COLORREF averageColour(const PictureSource& picture, int samples, int marginX, i
     std::uniform_int_distribution<int> xs(x0, w - 1), ys(y0, h - 1);
     double red = 0, green = 0, blue = 0;
     for (int i = 0; i < samples; ++i) {
-        COLORREF c = toColorref(bitmap.getPixel(xs(random), ys(random)));
+        COLORREF c = toColorref(bitmap.pixel(xs(random), ys(random)));
         red += GetRValue(c);
         green += GetGValue(c);
         blue += GetBValue(c);

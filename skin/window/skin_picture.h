@@ -12,6 +12,9 @@ namespace skin {
 struct PictureSource {
     std::string fileName;
     const Bytes* bytes = nullptr;
+    // The bytes are shown as they are: they are read from the picture cache,
+    // whose decoding the compose that shows them draws next.
+    bool shown = false;
 };
 
 // The mean colour of n pixels sampled at random, limited to the last mx
